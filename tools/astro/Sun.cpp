@@ -54,7 +54,14 @@ double SunApparentLongitude(double jde)
     // under 1e-7", is left out).
     longitude += -0.09033 * kArcsecond;
 
+    // The equinox of date of VSOP87 moves at the rate of the IAU 1976
+    // precession; the IAU 2000/2006 precession used by current ephemerides
+    // corrects that rate by -0.29965" per century in longitude. Without it
+    // the moments drift by about 7 s per century against a modern
+    // ephemeris (DE440 with IAU 2006 precession).
     const double T = (jde - J2000) / 36525.0;
+    longitude += -0.29965 * kArcsecond * T;
+
     longitude += NutationAt(T).longitude;
     return Reduce(longitude);
 }
