@@ -317,8 +317,8 @@ void TLunarDate::UpdateTexts()
         // Solar month s runs from the first term of Gregorian month s to the
         // day before the next one; 立春 opens the 寅 month, as lunar month 1
         // does, so solar month s takes the names of lunar month s - 1.
-        const auto firstTerm = [](int year, int month) {
-            return GetFirstTermDay(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month));
+        const auto firstTerm = [](int gregorianYear, int gregorianMonth) {
+            return GetFirstTermDay(static_cast<std::uint16_t>(gregorianYear), static_cast<std::uint16_t>(gregorianMonth));
         };
         int solarMonth = m;
         int solarYear = y;

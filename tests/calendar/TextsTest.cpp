@@ -63,7 +63,8 @@ INSTANTIATE_TEST_SUITE_P(BothReckonings, DayTexts, ::testing::Values(
     // The last weeks of lunar 2056 fall in 2057 and read the 2057 terms.
     TextsCase{Day(2057, 1, 20), false, "丙子", "辛丑", "丁丑", "鼠", ""},
     TextsCase{Day(2057, 1, 20), true, "丙子", "辛丑", "丁丑", "鼠", ""},
-    TextsCase{Day(2057, 2, 3), false, "丙子", "辛丑", "辛卯", "鼠", ""}));
+    TextsCase{Day(2057, 2, 3), false, "丙子", "辛丑", "辛卯", "鼠", "立春"},
+    TextsCase{Day(2057, 2, 3), true, "丁丑", "壬寅", "辛卯", "牛", "立春"}));
 
 TEST(DayTexts, SolarTermsOf2057)
 {
