@@ -43,6 +43,13 @@ const std::array<std::int32_t, LastYear - FirstYear + 2>& NewYearOffsets()
     return offsets;
 }
 
+// Day counts of nonsense dates stay defined instead of overflowing.
+std::int32_t Saturated(long long count)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<long long>(count, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
 std::uint32_t BothHalves(std::uint32_t lengths)
 {
     return (lengths & 0xFFFF) + (lengths >> 16);
@@ -173,10 +180,9 @@ std::int32_t GetSolarTermIndex(TDateTime ADate)
 
 std::int32_t LunarToDayNumber(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool IsLeap)
 {
-    if (Year < FirstYear)
-        return Day + DayNumberOffset;
-
     long long n = Day;
+    if (Year < FirstYear)
+        return Saturated(n + DayNumberOffset);
     if (IsLeap && Month == GetLeapMonth(Year))
         n += LunarMonthLengths(static_cast<std::uint16_t>(Year), static_cast<std::uint16_t>(Month)) & 0xFFFF;
     for (int month = 1; month < std::min(Month, MonthsPerYear + 1); ++month) {
@@ -189,9 +195,7 @@ std::int32_t LunarToDayNumber(std::int32_t Year, std::int32_t Month, std::int32_
     if (Year > LastYear + 1) // years past the tables count 30-day months
         n += static_cast<long long>(Year - LastYear - 1) * DaysOfUnknownYear;
 
-    n += LunarEpochDay;
-    return static_cast<std::int32_t>(
-        std::clamp<long long>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return Saturated(n + LunarEpochDay);
 }
 
 void DayNumberToLunar(TDateTime ADate, std::int32_t& Year, std::int32_t& Month, std::int32_t& Day, bool& IsLeap)

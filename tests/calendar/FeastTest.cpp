@@ -8,6 +8,12 @@
 namespace qh::test {
 namespace {
 
+// A day and the text expected of it.
+struct DayText {
+    TDateTime date;
+    const char* text;
+};
+
 class Festivals : public CountedTransDate {
 protected:
     const std::string& FeastOf(TDateTime date)
@@ -19,11 +25,7 @@ protected:
 
 TEST_F(Festivals, GregorianFestivalTexts)
 {
-    struct Row {
-        TDateTime date;
-        const char* feast;
-    };
-    const std::vector<Row> rows = {
+    const std::vector<DayText> rows = {
         {Day(2011, 4, 24), "复活节 Easter Sunday世界青年反对殖民主义日 亚非新闻工作者日"},
         {Day(2019, 3, 24), "复活节 Easter Sunday世界防治结核病日"},
         {Day(2019, 4, 21), "世界儿童日 全国企业家活动日"},
@@ -43,8 +45,8 @@ TEST_F(Festivals, GregorianFestivalTexts)
         {Day(2011, 3, 28), "全国中小学生安全教育日 "},
         {Day(2012, 1, 1), "黑人日 元旦"},
     };
-    for (const Row& row : rows)
-        EXPECT_EQ(FeastOf(row.date), row.feast) << FormatIsoDate(row.date);
+    for (const DayText& row : rows)
+        EXPECT_EQ(FeastOf(row.date), row.text) << FormatIsoDate(row.date);
 }
 
 TEST_F(Festivals, EasterFollowsTheLunarFifteenthAfterTheEquinox)
@@ -73,11 +75,7 @@ TEST_F(Festivals, NoEasterWhenTheRuleFallsAfterApril25)
 
 TEST_F(Festivals, LunarFestivalTexts)
 {
-    struct Row {
-        TDateTime date;
-        const char* feast;
-    };
-    const std::vector<Row> rows = {
+    const std::vector<DayText> rows = {
         {Day(2011, 2, 3), "春节"},
         {Day(2011, 2, 2), "除夕"},  // lunar 2010-12-30, month of 30 days
         {Day(2013, 2, 9), "除夕"},  // lunar 2012-12-29, month of 29 days
@@ -91,27 +89,23 @@ TEST_F(Festivals, LunarFestivalTexts)
         {Day(2011, 8, 14), "中元节(鬼节、盂兰盆)"},
         {Day(2011, 1, 12), ""},
     };
-    for (const Row& row : rows) {
+    for (const DayText& row : rows) {
         transDate.SetDate(row.date);
-        EXPECT_EQ(Lunar().FeastOfLunar(), row.feast) << FormatIsoDate(row.date);
+        EXPECT_EQ(Lunar().FeastOfLunar(), row.text) << FormatIsoDate(row.date);
     }
 }
 
 TEST_F(Festivals, ZodiacSigns)
 {
-    struct Row {
-        TDateTime date;
-        const char* sign;
-    };
-    const std::vector<Row> rows = {
+    const std::vector<DayText> rows = {
         {Day(2011, 3, 20), "双鱼座"}, {Day(2011, 3, 21), "白羊座"}, {Day(2011, 12, 21), "射手座"},
         {Day(2011, 12, 22), "摩羯座"}, {Day(2011, 1, 19), "摩羯座"}, {Day(2011, 1, 20), "水瓶座"},
         {Day(2011, 2, 18), "水瓶座"}, {Day(2011, 2, 19), "双鱼座"}, {Day(2011, 7, 22), "巨蟹座"},
         {Day(2011, 7, 23), "狮子座"}, {Day(2011, 10, 23), "天蝎座"}, {Day(2011, 12, 31), "摩羯座"},
     };
-    for (const Row& row : rows) {
+    for (const DayText& row : rows) {
         transDate.SetDate(row.date);
-        EXPECT_EQ(transDate.Constellation(), row.sign) << FormatIsoDate(row.date);
+        EXPECT_EQ(transDate.Constellation(), row.text) << FormatIsoDate(row.date);
     }
 }
 
