@@ -3,7 +3,6 @@
 #include "Clock.h"
 
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace qh {
@@ -115,9 +114,11 @@ std::string FormatIsoDate(TDateTime date)
 {
     int y = 0, m = 0, d = 0;
     DecodeDate(date, y, m, d);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
-    return text;
+    if (y < 0 || y > 9999)
+        return std::to_string(y) + '-' + std::to_string(m) + '-' + std::to_string(d);
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    return {digit(y / 1000), digit(y / 100), digit(y / 10), digit(y), '-', digit(m / 10), digit(m), '-',
+            digit(d / 10), digit(d)};
 }
 
 } // namespace qh

@@ -51,24 +51,26 @@ void JsonLine::Quoted(std::string_view text)
 {
     static constexpr char hex[] = "0123456789abcdef";
     FOut += '"';
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
+    std::size_t plain = 0; // start of the run of characters copied as they are
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte >= 0x20 && byte != '"' && byte != '\\')
+            continue;
+        FOut.append(text, plain, i - plain);
+        plain = i + 1;
+        switch (byte) {
         case '"': FOut += "\\\""; break;
         case '\\': FOut += "\\\\"; break;
         case '\n': FOut += "\\n"; break;
         case '\r': FOut += "\\r"; break;
         case '\t': FOut += "\\t"; break;
         default:
-            if (byte < 0x20) {
-                FOut += "\\u00";
-                FOut += hex[byte >> 4];
-                FOut += hex[byte & 0x0F];
-            } else {
-                FOut += c;
-            }
+            FOut += "\\u00";
+            FOut += hex[byte >> 4];
+            FOut += hex[byte & 0x0F];
         }
     }
+    FOut.append(text, plain, text.size() - plain);
     FOut += '"';
 }
 
