@@ -2,7 +2,6 @@
 
 #include <QBitmap>
 #include <QBoxLayout>
-#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +39,7 @@ void SetEndPicture(QLabel* image, const QPixmap& picture)
     image->setScaledContents(false);
     image->setPixmap(picture);
     image->setFixedWidth(picture.width());
+    image->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
 }
 
 // An image that fills its place, its picture stretched over it.
@@ -74,7 +74,7 @@ public:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            FFrame.imaTopCMouseDown();
+            FFrame.imaTopCMouseDown(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
             return true;
         case QEvent::MouseMove:
             if (FFrame.FDragging) {
@@ -123,8 +123,10 @@ TFrameLayout::TFrameLayout(QWidget* form)
     FPanClient->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     FPanClient->setAutoFillBackground(true);
     FImage8 = NewImage(FPanel3, "Image8");
-    FImage7->setFixedWidth(SideEdgeWidth);
-    FImage8->setFixedWidth(SideEdgeWidth);
+    for (QLabel* edge : {FImage7, FImage8}) {
+        edge->setFixedWidth(SideEdgeWidth);
+        edge->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    }
     SetStretchedPicture(FImage7, LoadSkinBitmap(QStringLiteral("edgeLeft")));
     SetStretchedPicture(FImage8, LoadSkinBitmap(QStringLiteral("edgeRight")));
     auto* middle = NewRow(FPanel3);
@@ -248,7 +250,7 @@ void TFrameLayout::EnforceMinimumSize()
         FForm->resize(width, height);
 }
 
-void TFrameLayout::imaTopCMouseDown()
+void TFrameLayout::imaTopCMouseDown(const QPoint& globalPos)
 {
     QWindow* window = FForm->windowHandle();
     if (window && window->startSystemMove())
@@ -256,7 +258,7 @@ void TFrameLayout::imaTopCMouseDown()
     // No interactive move from the system: follow the pointer ourselves
     // until the button is released.
     FDragging = true;
-    FDragOffset = QCursor::pos() - FForm->frameGeometry().topLeft();
+    FDragOffset = globalPos - FForm->pos();
 }
 
 void TFrameLayout::FollowDrag(const QPoint& globalPos)

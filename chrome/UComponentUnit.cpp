@@ -55,7 +55,6 @@ TSkinButton::TSkinButton(QWidget* owner)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     SetSkinButtonStyle(sbsClose);
 }
 
