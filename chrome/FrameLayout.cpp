@@ -49,12 +49,15 @@ void SetStretchedPicture(QLabel* image, const QPixmap& picture)
     image->setPixmap(picture);
 }
 
-QHBoxLayout* NewRow(QWidget* panel)
+// Lays out a panel as a row: two ends and a middle that takes the rest.
+void LayRow(QWidget* panel, QWidget* left, QWidget* middle, QWidget* right)
 {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    return row;
+    row->addWidget(left);
+    row->addWidget(middle, 1);
+    row->addWidget(right);
 }
 
 } // namespace
@@ -112,10 +115,7 @@ TFrameLayout::TFrameLayout(QWidget* form)
     FImaTopL = NewImage(FPanTop, "imaTopL");
     FImaTopC = NewImage(FPanTop, "imaTopC");
     FImaTopR = NewImage(FPanTop, "imaTopR");
-    auto* caption = NewRow(FPanTop);
-    caption->addWidget(FImaTopL);
-    caption->addWidget(FImaTopC, 1);
-    caption->addWidget(FImaTopR);
+    LayRow(FPanTop, FImaTopL, FImaTopC, FImaTopR);
 
     FPanel3 = NewPanel(form, "Panel3");
     FImage7 = NewImage(FPanel3, "Image7");
@@ -129,10 +129,7 @@ TFrameLayout::TFrameLayout(QWidget* form)
     }
     SetStretchedPicture(FImage7, LoadSkinBitmap(QStringLiteral("edgeLeft")));
     SetStretchedPicture(FImage8, LoadSkinBitmap(QStringLiteral("edgeRight")));
-    auto* middle = NewRow(FPanel3);
-    middle->addWidget(FImage7);
-    middle->addWidget(FPanClient, 1);
-    middle->addWidget(FImage8);
+    LayRow(FPanel3, FImage7, FPanClient, FImage8);
 
     FPanel2 = NewPanel(form, "Panel2");
     FImage4 = NewImage(FPanel2, "Image4");
@@ -143,10 +140,7 @@ TFrameLayout::TFrameLayout(QWidget* form)
     SetStretchedPicture(FImage6, LoadSkinBitmap(QStringLiteral("statusMiddle")));
     SetEndPicture(FImage5, LoadSkinBitmap(QStringLiteral("statusRight")));
     FPanel2->setFixedHeight(statusLeft.height());
-    auto* status = NewRow(FPanel2);
-    status->addWidget(FImage4);
-    status->addWidget(FImage6, 1);
-    status->addWidget(FImage5);
+    LayRow(FPanel2, FImage4, FImage6, FImage5);
 
     SetCaptionPictures(LoadSkinBitmap(QStringLiteral("captionLeft")),
                        LoadSkinBitmap(QStringLiteral("captionMiddle")),
