@@ -77,8 +77,11 @@ public:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            FFrame.imaTopCMouseDown(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
+        {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            FFrame.imaTopCMouseDown(press->button(), press->globalPosition().toPoint());
             return true;
+        }
         case QEvent::MouseMove:
             if (FFrame.FDragging) {
                 FFrame.FollowDrag(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -244,13 +247,14 @@ void TFrameLayout::EnforceMinimumSize()
         FForm->resize(width, height);
 }
 
-void TFrameLayout::imaTopCMouseDown(const QPoint& globalPos)
+void TFrameLayout::imaTopCMouseDown(Qt::MouseButton button, const QPoint& globalPos)
 {
+    // The system's interactive move follows the left button only (X11 window
+    // managers end it on that button's release).
     QWindow* window = FForm->windowHandle();
-    if (window && window->startSystemMove())
+    if (button == Qt::LeftButton && window && window->startSystemMove())
         return;
-    // No interactive move from the system: follow the pointer ourselves
-    // until the button is released.
+    // Otherwise follow the pointer ourselves until the button is released.
     FDragging = true;
     FDragOffset = globalPos - FForm->pos();
 }

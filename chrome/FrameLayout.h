@@ -81,9 +81,9 @@ protected:
     // the caption strip's pictures.
     void BindCaptionDrag(QWidget* widget);
 
-    // Starts moving the window; the handler of a press, at that point of the
-    // screen, on the caption strip.
-    void imaTopCMouseDown(const QPoint& globalPos);
+    // Starts moving the window; the handler of a press of any mouse button,
+    // at that point of the screen, on the caption strip.
+    void imaTopCMouseDown(Qt::MouseButton button, const QPoint& globalPos);
 
 private:
     class Filter;
