@@ -19,9 +19,7 @@ enum SqliteCode {
     NotADatabase = 26,
 };
 
-} // namespace
-
-QString ExplainSqlError(const QSqlError& error)
+QString PlainWords(const QSqlError& error)
 {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
@@ -41,15 +39,22 @@ QString ExplainSqlError(const QSqlError& error)
     }
 }
 
-QString DescribeSqlError(const QString& action, const QSqlError& error)
+} // namespace
+
+QString ExplainSqlError(const QSqlError& error)
 {
     QString engine = error.databaseText();
     if (engine.isEmpty())
         engine = error.driverText();
-    QString text = action + QStringLiteral("失败：") + ExplainSqlError(error);
+    QString text = PlainWords(error);
     if (!engine.isEmpty())
         text += QStringLiteral("（") + engine + QStringLiteral("）");
     return text;
+}
+
+QString DescribeSqlError(const QString& action, const QSqlError& error)
+{
+    return action + QStringLiteral("失败：") + ExplainSqlError(error);
 }
 
 void ThrowSqlError(const QString& action, const QSqlError& error)

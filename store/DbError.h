@@ -8,7 +8,8 @@
 namespace qh {
 
 // The plain-words explanation of an engine error, e.g. that the file is
-// read-only or used by another copy of the program.
+// read-only or used by another copy of the program, with the engine's
+// words in brackets after it.
 QString ExplainSqlError(const QSqlError& error);
 
 // "<action>失败：<explanation>（<engine text>）"

@@ -219,19 +219,26 @@ bool TFrmDM::AttachFile(const QString& path)
     db.setDatabaseName(ReadWriteUri(path));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(FBusyTimeout));
     if (!db.open())
-        return fail(ExplainSqlError(db.lastError()) + QStringLiteral("（") + db.lastError().text()
-                    + QStringLiteral("）"));
+        return fail(ExplainSqlError(db.lastError()));
 
     QSqlQuery query(db);
     for (const TableCheck& check : RegisterTables) {
         if (!query.exec(QString::fromLatin1(check.statement))) {
             const QSqlError error = query.lastError();
             if (error.nativeErrorCode().toInt() == SqliteGeneralError)
-                return fail(QStringLiteral("其中没有本程序的生日数据表 %1（%2）")
+                return fail(QStringLiteral("其中没有本程序的生日数据表 %1，或数据表的栏目不全（%2）")
                                 .arg(QString::fromLatin1(check.table), error.databaseText()));
-            return fail(ExplainSqlError(error) + QStringLiteral("（") + error.databaseText() + QStringLiteral("）"));
+            return fail(ExplainSqlError(error));
         }
     }
+
+    // A damaged file (cut short by a full disk, overwritten in part) is
+    // refused now rather than failing somewhere in the middle of the run.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")))
+        return fail(ExplainSqlError(query.lastError()));
+    if (query.next() && query.value(0).toString() != QStringLiteral("ok"))
+        return fail(QStringLiteral("数据库文件已损坏（%1）").arg(query.value(0).toString().simplified()));
+    query.finish();
 
     // A file that can only be read would fail at the first delete; refuse
     // it now, when nothing has been done yet.
@@ -241,7 +248,7 @@ bool TFrmDM::AttachFile(const QString& path)
         if (!query.exec(QString::fromLatin1(statement))) {
             const QSqlError error = query.lastError();
             query.exec(QStringLiteral("ROLLBACK"));
-            return fail(ExplainSqlError(error) + QStringLiteral("（") + error.databaseText() + QStringLiteral("）"));
+            return fail(ExplainSqlError(error));
         }
     }
     query.exec(QStringLiteral("ROLLBACK"));
