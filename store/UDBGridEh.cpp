@@ -249,6 +249,7 @@ void TDBGridEh::mousePressEvent(QMouseEvent* event)
         const QModelIndex index = indexAt(event->position().toPoint());
         if (index.isValid())
             setCurrentIndex(index);
+        setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
     }
