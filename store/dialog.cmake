@@ -1,0 +1,9 @@
+# The add-birthday dialog, the registration of a person and the dialog's own
+# table-driven lunar routine.
+add_library(qhdialog STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/LunarYearInfo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BirthdayOccurrences.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/BirthdayRegistration.cpp
+)
+target_include_directories(qhdialog PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(qhdialog PUBLIC qhstore qhcalendar Qt6::Core Qt6::Sql)
