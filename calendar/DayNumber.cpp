@@ -120,26 +120,4 @@ std::string FormatIsoDate(TDateTime date)
     return text;
 }
 
-bool TryParseIsoDate(const std::string& text, TDateTime& date)
-{
-    int parts[3] = {0, 0, 0};
-    static constexpr std::size_t maxDigits[3] = {4, 2, 2};
-    std::size_t part = 0, digits = 0;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            if (++digits > maxDigits[part])
-                return false;
-            parts[part] = parts[part] * 10 + (c - '0');
-        } else if (c == '-' && digits > 0 && part < 2) {
-            ++part;
-            digits = 0;
-        } else {
-            return false;
-        }
-    }
-    if (part != 2 || digits == 0)
-        return false;
-    return TryEncodeDate(parts[0], parts[1], parts[2], date);
-}
-
 } // namespace qh
