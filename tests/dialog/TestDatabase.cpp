@@ -1,5 +1,7 @@
 #include "TestDatabase.h"
 
+#include "DbSchema.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
@@ -7,27 +9,16 @@
 #include <gtest/gtest.h>
 
 namespace qh::test {
-namespace {
-
-const char* const Schema[] = {
-    "create table tbl_nlbirthday (KeyID integer primary key autoincrement,"
-    " Buser varchar(50) not null collate nocase, BNbirthday varchar(50), pic blob)",
-    "create table tbl_glbirthday (KeyID integer primary key autoincrement,"
-    " Buser varchar(50) collate nocase, BGbirthday varchar(11), NL integer, NF integer,"
-    " XQ varchar(3))",
-};
-
-} // namespace
-
 TestDatabase::TestDatabase()
     : connection_(QUuid::createUuid().toString())
 {
+    QString error;
+    if (!CreateDatabaseFile(filePath(), &error))
+        ADD_FAILURE() << error.toStdString();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
     db_.setDatabaseName(filePath());
     if (!db_.open())
         ADD_FAILURE() << db_.lastError().text().toStdString();
-    for (const char* statement : Schema)
-        Execute(QString::fromUtf8(statement));
 }
 
 TestDatabase::~TestDatabase()

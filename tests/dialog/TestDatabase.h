@@ -1,5 +1,6 @@
 #pragma once
-// A birthday database in a file of its own temporary folder, for one test.
+// A fresh birthday register in a file of its own temporary folder, for one
+// test.
 
 #include <QSqlDatabase>
 #include <QString>
