@@ -3,6 +3,7 @@
 #include "BirthdayOccurrences.h"
 #include "Clock.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -21,6 +22,20 @@ const QString OccurrenceInsertStatement = QStringLiteral(
 BirthdayRefusal Refuse(const char* message, BirthdayEntry entry)
 {
     return {QString::fromUtf8(message), entry};
+}
+
+QString UnreadablePicture(const QString& path, const QString& reason = {})
+{
+    QString text = QStringLiteral("无法读取图片文件：%1").arg(QDir::toNativeSeparators(path));
+    if (!reason.isEmpty())
+        text += u'\n' + reason;
+    return text;
+}
+
+QString PictureTooLarge(const QString& path)
+{
+    return QStringLiteral("图片文件不能大于16MB，请选择较小的图片：%1")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 [[noreturn]] void ThrowDatabaseError(const QSqlError& error)
@@ -115,9 +130,9 @@ std::optional<QString> PictureFileProblem(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile() || !info.isReadable())
-        return QStringLiteral("无法读取图片文件：%1").arg(path);
+        return UnreadablePicture(path);
     if (info.size() > MaxPictureBytes)
-        return QStringLiteral("图片文件不能大于16MB，请选择较小的图片：%1").arg(path);
+        return PictureTooLarge(path);
     return std::nullopt;
 }
 
@@ -127,16 +142,13 @@ QByteArray ReadPictureFile(const QString& path)
         throw BirthdayStoreError(*problem);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BirthdayStoreError(
-            QStringLiteral("无法读取图片文件：%1\n%2").arg(path, file.errorString()));
+        throw BirthdayStoreError(UnreadablePicture(path, file.errorString()));
     // Read no more than the limit allows, even if the file grew meanwhile.
     QByteArray bytes = file.read(MaxPictureBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw BirthdayStoreError(
-            QStringLiteral("无法读取图片文件：%1\n%2").arg(path, file.errorString()));
+        throw BirthdayStoreError(UnreadablePicture(path, file.errorString()));
     if (bytes.size() > MaxPictureBytes)
-        throw BirthdayStoreError(
-            QStringLiteral("图片文件不能大于16MB，请选择较小的图片：%1").arg(path));
+        throw BirthdayStoreError(PictureTooLarge(path));
     return bytes;
 }
 
