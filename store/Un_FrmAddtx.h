@@ -4,9 +4,9 @@
 // person and the days of the lunar birthday are stored, the main window's
 // lists refreshed, and the dialog stays open for the next person.
 
+#include "ADOQuery.h"
 #include "UFrmMidShell.h"
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
@@ -28,9 +28,10 @@ public:
     // Asks the user for a picture file; an empty path when cancelled.
     using PictureChooser = std::function<QString()>;
 
-    // Works on the birthday tables of db (the program's one connection).
-    TFrmAddtx(QSqlDatabase db, ShowPersonBirthdaysFn showPersonBirthdays,
-              QWidget* parent = nullptr);
+    // Opened modally, a new one for every command; works on the birthday
+    // tables of the named connection (the program's one connection).
+    explicit TFrmAddtx(ShowPersonBirthdaysFn showPersonBirthdays, QWidget* parent = nullptr,
+                       const QString& connectionName = ADOConName);
     ~TFrmAddtx() override;
 
     // Replaces the picture-file dialog (tests choose without one).
@@ -60,8 +61,8 @@ public slots:
     // "选择": choose the picture stored with the next saves.
     void SpeedButton1Click();
     // "保存": check the entries and register the person. A save that fails
-    // midway stores nothing and throws BirthdayStoreError, which the
-    // application reports.
+    // midway stores nothing and throws TStoreError, which the
+    // application's general error report shows.
     void BitBtn1Click();
     // "退出".
     void BitBtn2Click();
@@ -74,7 +75,7 @@ private:
     void BuildInputArea();
     QString ChoosePictureFile();
 
-    QSqlDatabase FDb;
+    QString FConnectionName;
     ShowPersonBirthdaysFn FShowPersonBirthdays;
     PictureChooser FPictureChooser;
     QString FChosenPicture;

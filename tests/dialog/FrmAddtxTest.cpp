@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "QtPrinters.h"
 #include "TestDatabase.h"
+#include "UGlobal.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,7 +25,8 @@ using test::TestDatabase;
 class FrmAddtxTest : public testing::Test {
 protected:
     FrmAddtxTest()
-        : dialog(database.db(), [this](const QString& name) { refreshes.append(name); })
+        : dialog([this](const QString& name) { refreshes.append(name); }, nullptr,
+                 database.connection())
     {
     }
 
@@ -386,7 +388,7 @@ TEST_F(FrmAddtxTest, FailedSaveLeavesNothingAndCanBeRepeated)
         " begin select raise(abort, 'disk full'); end"));
     Enter(QStringLiteral("张三"), QStringLiteral("1985-08-08"));
 
-    EXPECT_THROW(dialog.BitBtn1Click(), BirthdayStoreError);
+    EXPECT_THROW(dialog.BitBtn1Click(), TStoreError);
     EXPECT_TRUE(messages.entries.isEmpty());
     EXPECT_TRUE(refreshes.isEmpty());
     EXPECT_TRUE(database.Persons().empty());
