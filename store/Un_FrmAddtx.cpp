@@ -200,7 +200,9 @@ void TFrmAddtx::BuildClientArea()
     FPanel1->setFixedHeight(41);
     FBitBtn1 = NewButton(FPanel1, "BitBtn1", QStringLiteral("保存"), QStyle::SP_DialogSaveButton, 120);
     FBitBtn2 = NewButton(FPanel1, "BitBtn2", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, 248);
-    connect(FBitBtn1, &QPushButton::clicked, this, &TFrmAddtx::BitBtn1Click);
+    // A save that fails ends in the general error report, not in the event
+    // loop.
+    connect(FBitBtn1, &QPushButton::clicked, this, [this] { ReportErrors([this] { BitBtn1Click(); }); });
     connect(FBitBtn2, &QPushButton::clicked, this, &TFrmAddtx::BitBtn2Click);
 
     auto* column = new QVBoxLayout(client);
@@ -252,7 +254,8 @@ void TFrmAddtx::BuildInputArea()
     FSpeedButton1->setText(QStringLiteral("选择"));
     FSpeedButton1->setAutoRaise(true);
     FSpeedButton1->setGeometry(393, 126, 32, 22);
-    connect(FSpeedButton1, &QToolButton::clicked, this, &TFrmAddtx::SpeedButton1Click);
+    connect(FSpeedButton1, &QToolButton::clicked, this,
+            [this] { ReportErrors([this] { SpeedButton1Click(); }); });
 
     auto* frame = new QFrame(FPanel4);
     frame->setObjectName(QStringLiteral("Panel5"));

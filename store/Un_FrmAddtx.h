@@ -58,11 +58,12 @@ public:
     QLabel* Image2() const { return FImage2; }
 
 public slots:
-    // "选择": choose the picture stored with the next saves.
+    // "选择": choose the picture stored with the next saves. A file that
+    // cannot be used is refused with a message and changes nothing.
     void SpeedButton1Click();
     // "保存": check the entries and register the person. A save that fails
-    // midway stores nothing and throws TStoreError, which the
-    // application's general error report shows.
+    // midway stores nothing and throws TStoreError; pressed on the window,
+    // the error goes to the general error report.
     void BitBtn1Click();
     // "退出".
     void BitBtn2Click();

@@ -402,6 +402,25 @@ TEST_F(FrmAddtxTest, FailedSaveLeavesNothingAndCanBeRepeated)
     EXPECT_EQ(database.Persons().size(), 1u);
 }
 
+// Pressed on the window, a failing save ends in the general error report.
+TEST_F(FrmAddtxTest, FailedSaveGoesToTheGeneralErrorReport)
+{
+    database.Execute(QStringLiteral(
+        "create trigger fail_at_once after insert on tbl_nlbirthday"
+        " begin select raise(abort, 'disk full'); end"));
+    Enter(QStringLiteral("张三"), QStringLiteral("1985-08-08"));
+
+    dialog.BitBtn1()->click();
+
+    ASSERT_EQ(messages.entries.size(), 1);
+    EXPECT_EQ(messages.entries[0].caption, ApplicationTitle());
+    EXPECT_EQ(messages.entries[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages.entries[0].text.contains(QStringLiteral("disk full")))
+        << messages.entries[0].text.toStdString();
+    EXPECT_TRUE(database.Persons().empty());
+    EXPECT_TRUE(refreshes.isEmpty());
+}
+
 TEST_F(FrmAddtxTest, ExitEndsWithCancel)
 {
     dialog.show();
