@@ -7,7 +7,11 @@
 #include "TestDatabase.h"
 #include "UGlobal.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -21,6 +25,16 @@ namespace qh {
 namespace {
 
 using test::TestDatabase;
+
+// Screenshots go to $QH_ARTEFACTS when set, else to the working folder
+// (the build folder under ctest).
+QString ArtefactPath(const QString& name)
+{
+    const QString folder = qEnvironmentVariableIsSet("QH_ARTEFACTS")
+                               ? qEnvironmentVariable("QH_ARTEFACTS")
+                               : QDir::currentPath();
+    return QDir(folder).filePath(name);
+}
 
 class FrmAddtxTest : public testing::Test {
 protected:
@@ -141,10 +155,7 @@ TEST_F(FrmAddtxTest, LayoutAsDesigned)
     EXPECT_EQ(dialog.Edit1()->font().family(), "Noto Serif CJK SC");
     EXPECT_EQ(dialog.Edit1()->font().pixelSize(), 13);
 
-    const QString artefacts = qEnvironmentVariableIsSet("QH_ARTEFACTS")
-                                  ? qEnvironmentVariable("QH_ARTEFACTS")
-                                  : QDir::currentPath();
-    dialog.grab().save(QDir(artefacts).filePath(QStringLiteral("FrmAddtx.png")));
+    dialog.grab().save(ArtefactPath(QStringLiteral("FrmAddtx.png")));
 }
 
 // The widgets Tab visits, in order, starting from the name box.
@@ -366,6 +377,41 @@ TEST_F(FrmAddtxTest, PictureOf16MiBIsAccepted)
     Choose(path);
     EXPECT_TRUE(messages.entries.isEmpty());
     EXPECT_EQ(dialog.ChosenPicture(), path);
+}
+
+// The picture-file dialog offers every format Qt reads and previews the
+// file under the cursor; cancelling it changes nothing.
+TEST_F(FrmAddtxTest, PictureDialogPreviewsEveryReadableFormat)
+{
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    const QString png = QDir(database.folder()).filePath(QStringLiteral("p.png"));
+    ASSERT_TRUE(image.save(png, "PNG"));
+    QStringList filters;
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!fileDialog)
+            return;
+        filters = fileDialog->nameFilters();
+        fileDialog->setDirectory(database.folder());
+        fileDialog->selectFile(png);
+        emit fileDialog->currentChanged(png);
+        auto* preview = fileDialog->findChild<QLabel*>(QStringLiteral("OpenPictureDialogPreview"));
+        previewed = preview && !preview->pixmap().isNull();
+        fileDialog->grab().save(ArtefactPath(QStringLiteral("OpenPictureDialog.png")));
+        fileDialog->reject();
+    });
+
+    dialog.SpeedButton1Click();
+
+    ASSERT_FALSE(filters.isEmpty());
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        EXPECT_TRUE(filters[0].contains(QStringLiteral("*.") + QString::fromLatin1(format)))
+            << format.constData();
+    EXPECT_TRUE(previewed);
+    EXPECT_EQ(dialog.ChosenPicture(), "");
+    EXPECT_EQ(dialog.Edit4()->text(), "");
 }
 
 TEST_F(FrmAddtxTest, CancelledChoiceChangesNothing)
