@@ -1,0 +1,268 @@
+#include "MainWindowLayout.h"
+
+#include "Artwork.h"
+#include "USpinEdit.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace qh {
+namespace {
+
+const QColor Navy(0, 0, 128);
+const QColor Blue(0, 0, 255);
+const QColor Green(0, 128, 0);
+const QColor SkyBlue(166, 202, 240);
+const QColor White(255, 255, 255);
+// The converter panels and the picture box, a pale tint of the artwork's blue.
+const QColor PanelColour(0xEE, 0xF3, 0xFA);
+
+// ---- The two converter panels (334 by 171 each) -------------------------------
+constexpr int RowTop[5] = {22, 51, 80, 109, 138};
+constexpr int RowHeight = 22;
+constexpr int LabelLeft = 8;
+constexpr int LabelWidth = 78;
+constexpr int FieldLeft = 88;
+constexpr int YearWidth = 57;
+constexpr int MonthDayWidth = 39;
+constexpr int BoxGap = 2;
+constexpr int MainBoxWidth = 136;
+constexpr int SideLeft = 232;
+constexpr int SideWidth = 46;
+constexpr int LeapLeft = 284;
+constexpr int LeapWidth = 46;
+constexpr int FeastWidth = SideLeft + SideWidth - FieldLeft;
+
+void Fill(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QWidget* NewPanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour)
+{
+    auto* panel = new QWidget(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setGeometry(geometry);
+    Fill(panel, colour);
+    return panel;
+}
+
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const QPoint& at,
+                 const QFont& font, const QColor& colour)
+{
+    auto* label = new QLabel(text, parent);
+    if (name)
+        label->setObjectName(QString::fromLatin1(name));
+    label->setFont(font);
+    SetTextColor(label, colour);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QLabel* NewImage(QWidget* parent, const char* name)
+{
+    auto* image = new QLabel(parent);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    return image;
+}
+
+TSpinEdit* NewSpinEdit(QWidget* parent, const char* name, int x, int width, int minimum,
+                       int maximum, int value)
+{
+    auto* box = new TSpinEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(x, RowTop[0], width, RowHeight);
+    box->setRange(minimum, maximum);
+    box->SetValue(value);
+    return box;
+}
+
+QLineEdit* NewResultBox(QWidget* parent, const char* name, int row, int x, int width)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setGeometry(x, RowTop[row], width, RowHeight);
+    box->setReadOnly(true);
+    box->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, PanelColour);
+    palette.setColor(QPalette::Text, Maroon);
+    box->setPalette(palette);
+    return box;
+}
+
+QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    Fill(group, PanelColour);
+    SetTextColor(group, Navy);
+    return group;
+}
+
+void AddRowLabels(QGroupBox* group, const QString& first, const QString& second)
+{
+    const QString texts[5] = {first, second, QStringLiteral("干  支  历:"),
+                              QStringLiteral("公历节日:"), QStringLiteral("农历节日:")};
+    for (int row = 0; row < 5; ++row) {
+        auto* label = new QLabel(texts[row], group);
+        label->setFont(SongTi(13, true));
+        SetTextColor(label, Maroon);
+        label->setGeometry(LabelLeft, RowTop[row], LabelWidth, RowHeight);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+}
+
+QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setText(caption);
+    button->setGeometry(geometry);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    // Not transparent: the button face hides the background picture.
+    button->setAutoFillBackground(true);
+    return button;
+}
+
+void BuildSolarPanel(TMainControls& c, QWidget* panClient)
+{
+    c.GroupBox1 = NewGroupBox(panClient, "GroupBox1", QStringLiteral("公历 -> 农历、干支历"),
+                              QRect(0, 109, 334, 171));
+    QGroupBox* g = c.GroupBox1;
+    AddRowLabels(g, QStringLiteral("公        历:"), QStringLiteral("农        历:"));
+    int x = FieldLeft;
+    c.SpinEdit1 = NewSpinEdit(g, "SpinEdit1", x, YearWidth, 1900, 2500, 2004);
+    x += YearWidth + BoxGap;
+    c.SpinEdit2 = NewSpinEdit(g, "SpinEdit2", x, MonthDayWidth, 1, 12, 10);
+    x += MonthDayWidth + BoxGap;
+    c.SpinEdit3 = NewSpinEdit(g, "SpinEdit3", x, MonthDayWidth, 1, 32, 10);
+    c.Edit6 = NewResultBox(g, "Edit6", 0, SideLeft, SideWidth);
+    c.Edit1 = NewResultBox(g, "Edit1", 1, FieldLeft, MainBoxWidth);
+    c.Edit4 = NewResultBox(g, "Edit4", 1, SideLeft, SideWidth);
+    c.Edit2 = NewResultBox(g, "Edit2", 2, FieldLeft, MainBoxWidth);
+    c.Edit5 = NewResultBox(g, "Edit5", 2, SideLeft, SideWidth);
+    c.Edit11 = NewResultBox(g, "Edit11", 3, FieldLeft, FeastWidth);
+    c.Edit12 = NewResultBox(g, "Edit12", 4, FieldLeft, FeastWidth);
+}
+
+void BuildLunarPanel(TMainControls& c, QWidget* panClient)
+{
+    c.GroupBox2 = NewGroupBox(panClient, "GroupBox2", QStringLiteral("农历 -> 公历、干支历"),
+                              QRect(334, 109, 334, 171));
+    QGroupBox* g = c.GroupBox2;
+    AddRowLabels(g, QStringLiteral("农        历:"), QStringLiteral("公        历:"));
+    int x = FieldLeft;
+    c.SpinEdit4 = NewSpinEdit(g, "SpinEdit4", x, YearWidth, 1900, 2500, 2011);
+    x += YearWidth + BoxGap;
+    c.SpinEdit5 = NewSpinEdit(g, "SpinEdit5", x, MonthDayWidth, 1, 12, 1);
+    x += MonthDayWidth + BoxGap;
+    c.SpinEdit6 = NewSpinEdit(g, "SpinEdit6", x, MonthDayWidth, 1, 32, 1);
+    c.Edit10 = NewResultBox(g, "Edit10", 0, SideLeft, SideWidth);
+    c.CheckBox1 = new QCheckBox(QStringLiteral("闰月"), g);
+    c.CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
+    c.CheckBox1->setGeometry(LeapLeft, RowTop[0], LeapWidth, RowHeight);
+    SetTextColor(c.CheckBox1, Maroon);
+    c.Edit3 = NewResultBox(g, "Edit3", 1, FieldLeft, MainBoxWidth);
+    c.Edit8 = NewResultBox(g, "Edit8", 1, SideLeft, SideWidth);
+    c.Edit7 = NewResultBox(g, "Edit7", 2, FieldLeft, MainBoxWidth);
+    c.Edit9 = NewResultBox(g, "Edit9", 2, SideLeft, SideWidth);
+    c.Edit13 = NewResultBox(g, "Edit13", 3, FieldLeft, FeastWidth);
+    c.Edit14 = NewResultBox(g, "Edit14", 4, FieldLeft, FeastWidth);
+}
+
+} // namespace
+
+QFont SongTi(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+void SetTextColor(QWidget* widget, const QColor& color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    widget->setPalette(palette);
+}
+
+TMainControls BuildMainControls(QWidget* panClient)
+{
+    TMainControls c{};
+    QPalette client = panClient->palette();
+    client.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    panClient->setPalette(client);
+
+    // The background picture lies beneath every other control.
+    c.Image1 = NewImage(panClient, "Image1");
+    c.Image1->setScaledContents(true);
+    c.Image1->setPixmap(LoadSkinBitmap(QStringLiteral("background")));
+
+    c.Panel4 = NewPanel(panClient, "Panel4", QRect(0, 0, 915, 66), White);
+    c.Image2 = NewImage(c.Panel4, "Image2");
+    c.Image2->setPixmap(LoadSkinBitmap(QStringLiteral("banner")));
+
+    c.Panel1 = NewPanel(panClient, "Panel1", QRect(8, 65, 899, 3), Blue);
+
+    c.Panel5 = NewPanel(panClient, "Panel5", QRect(0, 68, 916, 41), SkyBlue);
+    c.Label15 = NewLabel(c.Panel5, "Label15", QStringLiteral("公历-农历转换查询"), QPoint(6, 18),
+                         SongTi(13), Blue);
+    c.CheckBox2 = new QCheckBox(QStringLiteral("干支历以农历年月为基准"), c.Panel5);
+    c.CheckBox2->setObjectName(QStringLiteral("CheckBox2"));
+    c.CheckBox2->move(280, 16);
+    c.CheckBox2->adjustSize();
+
+    BuildSolarPanel(c, panClient);
+    BuildLunarPanel(c, panClient);
+
+    c.GroupBox3 = NewGroupBox(panClient, "GroupBox3", QStringLiteral("图片显示"), QRect(668, 109, 248, 171));
+    c.GroupBox4 = new QGroupBox(c.GroupBox3);
+    c.GroupBox4->setObjectName(QStringLiteral("GroupBox4"));
+    c.GroupBox4->setGeometry(24, 19, 201, 136);
+    c.GroupBox4->setFlat(true);
+    c.Image3 = NewImage(c.GroupBox4, "Image3");
+    c.Image3->setScaledContents(true);
+    c.Image3->setGeometry(c.GroupBox4->rect());
+
+    c.Panel6 = NewPanel(panClient, "Panel6", QRect(1, 279, 916, 24), SkyBlue);
+    NewLabel(c.Panel6, nullptr, QStringLiteral("所有人农历生日"), QPoint(6, 10), SongTi(13), Blue);
+    NewLabel(c.Panel6, nullptr, QStringLiteral("今年所有人公历生日"), QPoint(302, 11), SongTi(13),
+             FeastRed);
+    NewLabel(c.Panel6, nullptr, QStringLiteral("公历生日列表"), QPoint(601, 11), SongTi(13), Green);
+
+    c.SpeedButton2 = NewSpeedButton(panClient, "SpeedButton2", QStringLiteral("管理生日数据"),
+                                    QRect(648, 493, 113, 26));
+    c.SpeedButton4 = NewSpeedButton(panClient, "SpeedButton4", QStringLiteral("退出系统"),
+                                    QRect(792, 493, 113, 26));
+
+    // The banner strip runs along the top and the background fills the rest
+    // at every size of the window; every other control keeps its place.
+    auto* column = new QVBoxLayout(panClient);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    c.Panel4->setFixedHeight(66);
+    column->addWidget(c.Panel4);
+    column->addWidget(c.Image1, 1);
+    auto* banner = new QVBoxLayout(c.Panel4);
+    banner->setContentsMargins(0, 0, 0, 0);
+    banner->addWidget(c.Image2);
+    return c;
+}
+
+} // namespace qh
