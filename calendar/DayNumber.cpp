@@ -3,7 +3,6 @@
 #include "Clock.h"
 
 #include <cmath>
-#include <cstdio>
 #include <stdexcept>
 
 namespace qh {
@@ -115,31 +114,11 @@ std::string FormatIsoDate(TDateTime date)
 {
     int y = 0, m = 0, d = 0;
     DecodeDate(date, y, m, d);
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02d-%02d", y, m, d);
-    return text;
-}
-
-bool TryParseIsoDate(const std::string& text, TDateTime& date)
-{
-    int parts[3] = {0, 0, 0};
-    static constexpr std::size_t maxDigits[3] = {4, 2, 2};
-    std::size_t part = 0, digits = 0;
-    for (const char c : text) {
-        if (c >= '0' && c <= '9') {
-            if (++digits > maxDigits[part])
-                return false;
-            parts[part] = parts[part] * 10 + (c - '0');
-        } else if (c == '-' && digits > 0 && part < 2) {
-            ++part;
-            digits = 0;
-        } else {
-            return false;
-        }
-    }
-    if (part != 2 || digits == 0)
-        return false;
-    return TryEncodeDate(parts[0], parts[1], parts[2], date);
+    if (y < 0 || y > 9999)
+        return std::to_string(y) + '-' + std::to_string(m) + '-' + std::to_string(d);
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    return {digit(y / 1000), digit(y / 100), digit(y / 10), digit(y), '-', digit(m / 10), digit(m), '-',
+            digit(d / 10), digit(d)};
 }
 
 } // namespace qh

@@ -45,9 +45,4 @@ TDateTime TodayDayNumber();
 // "YYYY-MM-DD" of a date's whole day.
 std::string FormatIsoDate(TDateTime date);
 
-// Reads exactly "YYYY-MM-DD" (one to four digits of year, one or two of
-// month and day are accepted too) naming a date that exists; false for
-// anything else.
-bool TryParseIsoDate(const std::string& text, TDateTime& date);
-
 } // namespace qh

@@ -4,6 +4,7 @@
 #include "SolarTermTable.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <iterator>
 #include <limits>
@@ -26,6 +27,27 @@ int Mod(long long value, int divisor)
 bool InTableYears(std::int32_t year)
 {
     return year >= FirstYear && year <= LastYear;
+}
+
+// Days from lunar new year 1900 to lunar new year of each year 1900..2057,
+// summed once from the year lengths so that a conversion need not walk
+// every year since 1900.
+const std::array<std::int32_t, LastYear - FirstYear + 2>& NewYearOffsets()
+{
+    static const auto offsets = [] {
+        std::array<std::int32_t, LastYear - FirstYear + 2> sums{};
+        for (int year = FirstYear; year <= LastYear; ++year)
+            sums[year - FirstYear + 1] = sums[year - FirstYear] + LunarYearDays(year);
+        return sums;
+    }();
+    return offsets;
+}
+
+// Day counts of nonsense dates stay defined instead of overflowing.
+std::int32_t Saturated(long long count)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<long long>(count, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
 }
 
 std::uint32_t BothHalves(std::uint32_t lengths)
@@ -158,10 +180,9 @@ std::int32_t GetSolarTermIndex(TDateTime ADate)
 
 std::int32_t LunarToDayNumber(std::int32_t Year, std::int32_t Month, std::int32_t Day, bool IsLeap)
 {
-    if (Year < FirstYear)
-        return Day + DayNumberOffset;
-
     long long n = Day;
+    if (Year < FirstYear)
+        return Saturated(n + DayNumberOffset);
     if (IsLeap && Month == GetLeapMonth(Year))
         n += LunarMonthLengths(static_cast<std::uint16_t>(Year), static_cast<std::uint16_t>(Month)) & 0xFFFF;
     for (int month = 1; month < std::min(Month, MonthsPerYear + 1); ++month) {
@@ -169,15 +190,12 @@ std::int32_t LunarToDayNumber(std::int32_t Year, std::int32_t Month, std::int32_
                  ? BothHalves(LunarMonthLengths(static_cast<std::uint16_t>(Year), static_cast<std::uint16_t>(month)))
                  : 30;
     }
-    const int lastWholeYear = Year - 1;
-    for (int year = FirstYear; year <= std::min(lastWholeYear, LastYear); ++year)
-        n += LunarYearDays(year);
-    if (lastWholeYear > LastYear)
-        n += static_cast<long long>(lastWholeYear - LastYear) * DaysOfUnknownYear;
+    const auto& offsets = NewYearOffsets();
+    n += offsets[std::min(Year, LastYear + 1) - FirstYear];
+    if (Year > LastYear + 1) // years past the tables count 30-day months
+        n += static_cast<long long>(Year - LastYear - 1) * DaysOfUnknownYear;
 
-    n += LunarEpochDay;
-    return static_cast<std::int32_t>(
-        std::clamp<long long>(n, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    return Saturated(n + LunarEpochDay);
 }
 
 void DayNumberToLunar(TDateTime ADate, std::int32_t& Year, std::int32_t& Month, std::int32_t& Day, bool& IsLeap)
@@ -192,11 +210,11 @@ void DayNumberToLunar(TDateTime ADate, std::int32_t& Year, std::int32_t& Month, 
     }
 
     int e = k - LunarEpochDay;
-    Year = FirstYear;
-    while (Year < LastYear && e >= LunarYearDays(Year)) {
-        e -= LunarYearDays(Year);
-        ++Year;
-    }
+    const auto& offsets = NewYearOffsets();
+    // The last year whose new year is on or before the day, lunar 2056 at most.
+    const auto next = std::upper_bound(offsets.begin(), offsets.end() - 1, e);
+    Year = FirstYear + static_cast<std::int32_t>(next - offsets.begin()) - 1;
+    e -= offsets[Year - FirstYear];
     e = std::min(e, LunarYearDays(Year) - 1); // past lunar 2056: its last day
 
     const std::int32_t leap = GetLeapMonth(Year);
@@ -303,8 +321,8 @@ void TLunarDate::UpdateTexts()
         // Solar month s runs from the first term of Gregorian month s to the
         // day before the next one; 立春 opens the 寅 month, as lunar month 1
         // does, so solar month s takes the names of lunar month s - 1.
-        const auto firstTerm = [](int year, int month) {
-            return GetFirstTermDay(static_cast<std::uint16_t>(year), static_cast<std::uint16_t>(month));
+        const auto firstTerm = [](int gregorianYear, int gregorianMonth) {
+            return GetFirstTermDay(static_cast<std::uint16_t>(gregorianYear), static_cast<std::uint16_t>(gregorianMonth));
         };
         int solarMonth = m;
         int solarYear = y;
