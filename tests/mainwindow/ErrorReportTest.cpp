@@ -1,0 +1,66 @@
+// The general error report: an exception escaping a handler is shown with
+// its text and the application title, and the program carries on.
+
+#include "ErrorReport.h"
+#include "Messages.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace qh {
+namespace {
+
+// Throws from its event handler on every second event.
+class Faulty : public QObject {
+public:
+    int handled = 0;
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() != QEvent::User)
+            return QObject::event(e);
+        if (++handled % 2 == 1)
+            throw std::runtime_error("数据库错误");
+        return true;
+    }
+};
+
+const QString Title = QStringLiteral("青禾农历生日查询软件V1.0");
+
+TEST(ErrorReport, AnExceptionEscapingAnEventHandlerIsShownAndTheProgramCarriesOn)
+{
+    RecordedMessages messages;
+    Faulty faulty;
+    QEvent first(QEvent::User);
+    QCoreApplication::sendEvent(&faulty, &first);
+    QCoreApplication::postEvent(&faulty, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&faulty, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(faulty.handled, 3);
+    ASSERT_EQ(messages.entries.size(), 2);
+    for (const RecordedMessages::Entry& entry : messages.entries) {
+        EXPECT_EQ(entry.text, QStringLiteral("数据库错误"));
+        EXPECT_EQ(entry.caption, Title);
+        EXPECT_EQ(entry.icon, MsgIcon::Critical);
+        EXPECT_EQ(entry.buttons, MsgButtons::Ok);
+    }
+}
+
+TEST(ErrorReport, RunHandlerReportsAndAnswersWhetherTheHandlerSucceeded)
+{
+    RecordedMessages messages;
+    EXPECT_TRUE(RunHandler([] {}));
+    EXPECT_FALSE(RunHandler([] { throw std::invalid_argument("Invalid argument to date encode"); }));
+    EXPECT_FALSE(RunHandler([] { throw 42; }));
+    ASSERT_EQ(messages.entries.size(), 2);
+    EXPECT_EQ(messages.entries[0].text, QStringLiteral("Invalid argument to date encode"));
+    EXPECT_EQ(messages.entries[0].caption, Title);
+    EXPECT_FALSE(messages.entries[1].text.isEmpty());
+}
+
+} // namespace
+} // namespace qh
