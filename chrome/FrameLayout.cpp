@@ -2,7 +2,6 @@
 
 #include <QBitmap>
 #include <QBoxLayout>
-#include <QCursor>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,6 +39,7 @@ void SetEndPicture(QLabel* image, const QPixmap& picture)
     image->setScaledContents(false);
     image->setPixmap(picture);
     image->setFixedWidth(picture.width());
+    image->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
 }
 
 // An image that fills its place, its picture stretched over it.
@@ -49,12 +49,15 @@ void SetStretchedPicture(QLabel* image, const QPixmap& picture)
     image->setPixmap(picture);
 }
 
-QHBoxLayout* NewRow(QWidget* panel)
+// Lays out a panel as a row: two ends and a middle that takes the rest.
+void LayRow(QWidget* panel, QWidget* left, QWidget* middle, QWidget* right)
 {
     auto* row = new QHBoxLayout(panel);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    return row;
+    row->addWidget(left);
+    row->addWidget(middle, 1);
+    row->addWidget(right);
 }
 
 } // namespace
@@ -74,8 +77,11 @@ public:
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            FFrame.imaTopCMouseDown();
+        {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            FFrame.imaTopCMouseDown(press->button(), press->globalPosition().toPoint());
             return true;
+        }
         case QEvent::MouseMove:
             if (FFrame.FDragging) {
                 FFrame.FollowDrag(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
@@ -112,10 +118,7 @@ TFrameLayout::TFrameLayout(QWidget* form)
     FImaTopL = NewImage(FPanTop, "imaTopL");
     FImaTopC = NewImage(FPanTop, "imaTopC");
     FImaTopR = NewImage(FPanTop, "imaTopR");
-    auto* caption = NewRow(FPanTop);
-    caption->addWidget(FImaTopL);
-    caption->addWidget(FImaTopC, 1);
-    caption->addWidget(FImaTopR);
+    LayRow(FPanTop, FImaTopL, FImaTopC, FImaTopR);
 
     FPanel3 = NewPanel(form, "Panel3");
     FImage7 = NewImage(FPanel3, "Image7");
@@ -123,14 +126,13 @@ TFrameLayout::TFrameLayout(QWidget* form)
     FPanClient->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     FPanClient->setAutoFillBackground(true);
     FImage8 = NewImage(FPanel3, "Image8");
-    FImage7->setFixedWidth(SideEdgeWidth);
-    FImage8->setFixedWidth(SideEdgeWidth);
+    for (QLabel* edge : {FImage7, FImage8}) {
+        edge->setFixedWidth(SideEdgeWidth);
+        edge->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    }
     SetStretchedPicture(FImage7, LoadSkinBitmap(QStringLiteral("edgeLeft")));
     SetStretchedPicture(FImage8, LoadSkinBitmap(QStringLiteral("edgeRight")));
-    auto* middle = NewRow(FPanel3);
-    middle->addWidget(FImage7);
-    middle->addWidget(FPanClient, 1);
-    middle->addWidget(FImage8);
+    LayRow(FPanel3, FImage7, FPanClient, FImage8);
 
     FPanel2 = NewPanel(form, "Panel2");
     FImage4 = NewImage(FPanel2, "Image4");
@@ -141,10 +143,7 @@ TFrameLayout::TFrameLayout(QWidget* form)
     SetStretchedPicture(FImage6, LoadSkinBitmap(QStringLiteral("statusMiddle")));
     SetEndPicture(FImage5, LoadSkinBitmap(QStringLiteral("statusRight")));
     FPanel2->setFixedHeight(statusLeft.height());
-    auto* status = NewRow(FPanel2);
-    status->addWidget(FImage4);
-    status->addWidget(FImage6, 1);
-    status->addWidget(FImage5);
+    LayRow(FPanel2, FImage4, FImage6, FImage5);
 
     SetCaptionPictures(LoadSkinBitmap(QStringLiteral("captionLeft")),
                        LoadSkinBitmap(QStringLiteral("captionMiddle")),
@@ -248,15 +247,16 @@ void TFrameLayout::EnforceMinimumSize()
         FForm->resize(width, height);
 }
 
-void TFrameLayout::imaTopCMouseDown()
+void TFrameLayout::imaTopCMouseDown(Qt::MouseButton button, const QPoint& globalPos)
 {
+    // The system's interactive move follows the left button only (X11 window
+    // managers end it on that button's release).
     QWindow* window = FForm->windowHandle();
-    if (window && window->startSystemMove())
+    if (button == Qt::LeftButton && window && window->startSystemMove())
         return;
-    // No interactive move from the system: follow the pointer ourselves
-    // until the button is released.
+    // Otherwise follow the pointer ourselves until the button is released.
     FDragging = true;
-    FDragOffset = QCursor::pos() - FForm->frameGeometry().topLeft();
+    FDragOffset = globalPos - FForm->pos();
 }
 
 void TFrameLayout::FollowDrag(const QPoint& globalPos)

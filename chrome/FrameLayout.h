@@ -81,8 +81,9 @@ protected:
     // the caption strip's pictures.
     void BindCaptionDrag(QWidget* widget);
 
-    // Starts moving the window; the handler of a press on the caption strip.
-    void imaTopCMouseDown();
+    // Starts moving the window; the handler of a press of any mouse button,
+    // at that point of the screen, on the caption strip.
+    void imaTopCMouseDown(Qt::MouseButton button, const QPoint& globalPos);
 
 private:
     class Filter;

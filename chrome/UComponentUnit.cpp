@@ -55,7 +55,6 @@ TSkinButton::TSkinButton(QWidget* owner)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     SetSkinButtonStyle(sbsClose);
 }
 
@@ -76,41 +75,24 @@ void TSkinButton::SetSkinButtonStyle(TSkinButtonStyle style)
         resize(FMoveBitmap.size());
 }
 
-void TSkinButton::SetDownIn(bool value)
+// Stores a changed value and redraws at once; an equal value does nothing.
+template <typename T>
+void TSkinButton::Assign(T& field, const T& value)
 {
-    if (value == FDownIn)
+    if (field == value)
         return;
-    FDownIn = value;
+    field = value;
     repaint();
 }
+
+void TSkinButton::SetDownIn(bool value) { Assign(FDownIn, value); }
+void TSkinButton::SetHavePicture(bool value) { Assign(FHavePicture, value); }
+void TSkinButton::SetAlignment(TAlignment value) { Assign(FAlignment, value); }
+void TSkinButton::SetCaption(const QString& caption) { Assign(FCaption, caption); }
 
 void TSkinButton::SetPicture(const QPixmap& picture)
 {
     FPicture = picture.copy();
-}
-
-void TSkinButton::SetHavePicture(bool value)
-{
-    if (value == FHavePicture)
-        return;
-    FHavePicture = value;
-    repaint();
-}
-
-void TSkinButton::SetAlignment(TAlignment value)
-{
-    if (value == FAlignment)
-        return;
-    FAlignment = value;
-    repaint();
-}
-
-void TSkinButton::SetCaption(const QString& caption)
-{
-    if (caption == FCaption)
-        return;
-    FCaption = caption;
-    repaint();
 }
 
 void TSkinButton::mouseMoveEvent(QMouseEvent* event)

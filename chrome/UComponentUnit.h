@@ -72,6 +72,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    template <typename T>
+    void Assign(T& field, const T& value);
     void PaintBoxClick();
     void DrawCaptionStyle(QPainter& painter) const;
     void DrawPushButton(QPainter& painter) const;
