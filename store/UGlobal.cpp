@@ -1,0 +1,57 @@
+#include "UGlobal.h"
+
+#include "Messages.h"
+
+namespace qh {
+
+TConfiguration Configuration;
+bool StartupFailed = false;
+QString DBConnectionString;
+
+const QString& ApplicationTitle()
+{
+    static const QString title = QStringLiteral("青禾农历生日查询软件V1.0");
+    return title;
+}
+
+void ResetProgramState()
+{
+    Configuration = TConfiguration();
+    StartupFailed = false;
+    DBConnectionString.clear();
+}
+
+void ShowInfoMessage(const QString& text)
+{
+    Messages().Show(text, QStringLiteral("系统提示"), MsgIcon::Information, MsgButtons::Ok);
+}
+
+TStoreError::TStoreError(const QString& text)
+    : std::runtime_error(text.toStdString())
+{
+}
+
+QString TStoreError::Text() const
+{
+    return QString::fromUtf8(what());
+}
+
+void ShowErrorReport(const QString& text)
+{
+    Messages().Show(text, ApplicationTitle(), MsgIcon::Critical, MsgButtons::Ok);
+}
+
+bool ReportErrors(const std::function<void()>& handler)
+{
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        ShowErrorReport(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ShowErrorReport(QStringLiteral("发生了未知错误。"));
+    }
+    return false;
+}
+
+} // namespace qh
