@@ -1,6 +1,7 @@
 #include "MainWindowLayout.h"
 
 #include "Artwork.h"
+#include "UDBGridEh.h"
 #include "USpinEdit.h"
 
 #include <QCheckBox>
@@ -65,6 +66,13 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->move(at);
     label->adjustSize();
     return label;
+}
+
+void NewHeading(QWidget* strip, const QString& text, int x, const QColor& colour)
+{
+    QLabel* label = NewLabel(strip, nullptr, text, QPoint(x, 0), SongTi(13), colour);
+    label->setGeometry(x, 0, label->width(), strip->height() - 1);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
 }
 
 QLabel* NewImage(QWidget* parent, const char* name)
@@ -136,6 +144,14 @@ QToolButton* NewSpeedButton(QWidget* parent, const char* name, const QString& ca
     // Not transparent: the button face hides the background picture.
     button->setAutoFillBackground(true);
     return button;
+}
+
+TDBGridEh* NewGrid(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* grid = new TDBGridEh(parent);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setGeometry(geometry);
+    return grid;
 }
 
 void BuildSolarPanel(TMainControls& c, QWidget* panClient)
@@ -241,10 +257,15 @@ TMainControls BuildMainControls(QWidget* panClient)
     c.Image3->setGeometry(c.GroupBox4->rect());
 
     c.Panel6 = NewPanel(panClient, "Panel6", QRect(1, 279, 916, 24), SkyBlue);
-    NewLabel(c.Panel6, nullptr, QStringLiteral("所有人农历生日"), QPoint(6, 10), SongTi(13), Blue);
-    NewLabel(c.Panel6, nullptr, QStringLiteral("今年所有人公历生日"), QPoint(302, 11), SongTi(13),
-             FeastRed);
-    NewLabel(c.Panel6, nullptr, QStringLiteral("公历生日列表"), QPoint(601, 11), SongTi(13), Green);
+    // The headings sit low in the strip, as close to the lists as the
+    // font's line height allows.
+    NewHeading(c.Panel6, QStringLiteral("所有人农历生日"), 6, Blue);
+    NewHeading(c.Panel6, QStringLiteral("今年所有人公历生日"), 302, FeastRed);
+    NewHeading(c.Panel6, QStringLiteral("公历生日列表"), 601, Green);
+
+    c.DBGridEh2 = NewGrid(panClient, "DBGridEh2", QRect(0, 304, 299, 177));
+    c.DBGridEh1 = NewGrid(panClient, "DBGridEh1", QRect(296, 304, 299, 177));
+    c.DBGridEh3 = NewGrid(panClient, "DBGridEh3", QRect(592, 304, 320, 177));
 
     c.SpeedButton2 = NewSpeedButton(panClient, "SpeedButton2", QStringLiteral("管理生日数据"),
                                     QRect(648, 493, 113, 26));

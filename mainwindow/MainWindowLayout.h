@@ -15,6 +15,7 @@ class QWidget;
 
 namespace qh {
 
+class TDBGridEh;
 class TSpinEdit;
 
 // 宋体 at a pixel size.
@@ -61,6 +62,9 @@ struct TMainControls {
     QGroupBox* GroupBox4;
     QLabel* Image3;
     QWidget* Panel6;
+    TDBGridEh* DBGridEh2;
+    TDBGridEh* DBGridEh1;
+    TDBGridEh* DBGridEh3;
 
     QToolButton* SpeedButton2;
     QToolButton* SpeedButton4;

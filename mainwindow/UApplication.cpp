@@ -1,6 +1,6 @@
 #include "UApplication.h"
 
-#include "ErrorReport.h"
+#include "UGlobal.h"
 
 namespace qh {
 
@@ -16,9 +16,9 @@ bool TApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowException(error);
+        ShowErrorReport(QString::fromUtf8(error.what()));
     } catch (...) {
-        ShowUnknownException();
+        ShowErrorReport(QStringLiteral("发生了未知错误。"));
     }
     return false;
 }

@@ -8,9 +8,6 @@
 
 namespace qh {
 
-// The program's title: task bars, window lists and error reports show it.
-inline constexpr char ApplicationTitle[] = "青禾农历生日查询软件V1.0";
-
 class TApplication : public QApplication {
     Q_OBJECT
 public:

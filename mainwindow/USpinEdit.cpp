@@ -1,6 +1,6 @@
 #include "USpinEdit.h"
 
-#include "ErrorReport.h"
+#include "UGlobal.h"
 
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -123,9 +123,11 @@ void TSpinEdit::changeEvent(QEvent* event)
 void TSpinEdit::Press()
 {
     const std::function<void()>& handler = FHeld == QStyle::SC_SpinBoxUp ? OnUpClick : OnDownClick;
+    if (!handler)
+        return;
     // A failed handler has been reported by now; a held button must not
     // repeat the failure every 100 ms.
-    if (!RunHandler(handler))
+    if (!ReportErrors(handler))
         Release();
 }
 

@@ -3,8 +3,8 @@
 #include "Artwork.h"
 #include "Clock.h"
 #include "ConverterSteps.h"
-#include "ErrorReport.h"
-#include "UApplication.h"
+#include "UGlobal.h"
+#include "UBirthdayLists.h"
 #include "USpinEdit.h"
 
 #include <QAction>
@@ -33,13 +33,23 @@ QString SexagenaryText(const TLunarDate& lunar)
     return QStringLiteral("%1年 %2月 %3日").arg(Text(lunar.cYear()), Text(lunar.cMonth()), Text(lunar.cDay()));
 }
 
+// A result box shows its text from the start; a text longer than the box
+// can show is offered whole as the box's tip.
+void ShowResult(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+    const int room = box->width() - 8;
+    box->setToolTip(box->fontMetrics().horizontalAdvance(text) > room ? text : QString());
+}
+
 // Easter and the two Thanksgiving days stand out in red.
 void ShowFeast(QLineEdit* box, const std::string& feast)
 {
     const QString text = Text(feast);
     const bool red = text.startsWith(QStringLiteral("复")) || text.startsWith(QStringLiteral("感"));
     SetTextColor(box, red ? FeastRed : Maroon);
-    box->setText(text);
+    ShowResult(box, text);
 }
 
 TBoxValue BoxValue(const TSpinEdit* box)
@@ -56,7 +66,7 @@ void WriteBox(TSpinEdit* box, const TBoxValue& value)
 // Runs a command of the window; what escapes it goes to the error report.
 auto Guarded(TFrmMainT* window, void (TFrmMainT::*command)())
 {
-    return [window, command] { RunHandler([window, command] { (window->*command)(); }); };
+    return [window, command] { ReportErrors([window, command] { (window->*command)(); }); };
 }
 
 } // namespace
@@ -67,7 +77,7 @@ const QString TFrmMainT::BeyondRangeStatus = QStringLiteral("超出查询范围(
 TFrmMainT::TFrmMainT(QWidget* parent) : TFrmShell(parent)
 {
     setObjectName(QStringLiteral("FrmMainT"));
-    setWindowTitle(QString::fromUtf8(ApplicationTitle));
+    setWindowTitle(ApplicationTitle());
     setWindowIcon(ApplicationIcon());
     setFont(SongTi(13));
 
@@ -79,7 +89,7 @@ TFrmMainT::TFrmMainT(QWidget* parent) : TFrmShell(parent)
     SetCaptionPictures(LoadSkinBitmap(QStringLiteral("mainCaptionLeft")),
                        LoadSkinBitmap(QStringLiteral("mainCaptionMiddle")),
                        LoadSkinBitmap(QStringLiteral("mainCaptionRight")));
-    FLabel1 = new QLabel(QString::fromUtf8(ApplicationTitle), panTop());
+    FLabel1 = new QLabel(ApplicationTitle(), panTop());
     FLabel1->setObjectName(QStringLiteral("Label1"));
     FLabel1->setFont(SongTi(16, true));
     SetTextColor(FLabel1, Qt::white);
@@ -97,6 +107,9 @@ TFrmMainT::TFrmMainT(QWidget* parent) : TFrmShell(parent)
     FLabel5->setCursor(Qt::PointingHandCursor);
 
     FControls = BuildMainControls(panClient());
+    // The lists read nothing yet: the data module comes after the window.
+    FBirthdayLists = new TBirthdayLists(FControls.DBGridEh2, FControls.DBGridEh1, FControls.DBGridEh3,
+                                        FControls.Image3, this);
 
     N2()->setText(QStringLiteral("管理生日数据"));
     connect(N1221(), &QAction::triggered, this, Guarded(this, &TFrmMainT::N1221Click));
@@ -158,8 +171,8 @@ void TFrmMainT::showEvent(QShowEvent* event)
 
 void TFrmMainT::FormShow()
 {
-    // The birthday lists are read here, every time the window becomes
-    // visible; they arrive with the birthday store.
+    // Every time the window becomes visible the lists are read afresh.
+    FBirthdayLists->FormShow();
 }
 
 // ---- Commands ---------------------------------------------------------------
@@ -301,14 +314,14 @@ void TFrmMainT::UpdateSolarPanel()
     FTransDate1.SetDate(date);
     const TLunarDate& lunar = FTransDate1.LunarDate();
     const TMainControls& c = FControls;
-    c.Edit1->setText(Text(FTransDate1.GetLunarDateText()) + QLatin1Char(' ') +
+    ShowResult(c.Edit1, Text(FTransDate1.GetLunarDateText()) + QLatin1Char(' ') +
                      FMainFormatSettings.FormatWeekday(date));
-    c.Edit6->setText(Text(FTransDate1.Constellation()));
-    c.Edit2->setText(SexagenaryText(lunar));
-    c.Edit4->setText(Text(lunar.AnimalYear()) + QStringLiteral("年"));
-    c.Edit5->setText(Text(lunar.SolarTerm()));
+    ShowResult(c.Edit6, Text(FTransDate1.Constellation()));
+    ShowResult(c.Edit2, SexagenaryText(lunar));
+    ShowResult(c.Edit4, Text(lunar.AnimalYear()) + QStringLiteral("年"));
+    ShowResult(c.Edit5, Text(lunar.SolarTerm()));
     ShowFeast(c.Edit11, FTransDate1.Feast());
-    c.Edit12->setText(Text(lunar.FeastOfLunar()));
+    ShowResult(c.Edit12, Text(lunar.FeastOfLunar()));
     ShowReady();
 }
 
@@ -326,14 +339,14 @@ void TFrmMainT::UpdateLunarPanel()
     const TMainControls& c = FControls;
     SetTextColor(c.CheckBox1, lunar.FlagLeapMonth() ? FeastRed : Maroon);
     const TDateTime date = FTransDate2.Date();
-    c.Edit3->setText(FMainFormatSettings.FormatLongDate(date) + QLatin1Char(' ') +
+    ShowResult(c.Edit3, FMainFormatSettings.FormatLongDate(date) + QLatin1Char(' ') +
                      FMainFormatSettings.FormatWeekday(date));
-    c.Edit10->setText(Text(FTransDate2.Constellation()));
-    c.Edit7->setText(SexagenaryText(lunar));
-    c.Edit8->setText(Text(lunar.AnimalYear()) + QStringLiteral("年"));
-    c.Edit9->setText(Text(lunar.SolarTerm()));
+    ShowResult(c.Edit10, Text(FTransDate2.Constellation()));
+    ShowResult(c.Edit7, SexagenaryText(lunar));
+    ShowResult(c.Edit8, Text(lunar.AnimalYear()) + QStringLiteral("年"));
+    ShowResult(c.Edit9, Text(lunar.SolarTerm()));
     ShowFeast(c.Edit13, FTransDate2.Feast());
-    c.Edit14->setText(Text(lunar.FeastOfLunar()));
+    ShowResult(c.Edit14, Text(lunar.FeastOfLunar()));
     ShowReady();
 }
 

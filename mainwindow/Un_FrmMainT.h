@@ -10,9 +10,11 @@
 #include "UFrmShell.h"
 
 class QLabel;
+class QSqlDatabase;
 
 namespace qh {
 
+class TBirthdayLists;
 struct TPanelBoxes;
 enum class TStep;
 
@@ -30,6 +32,7 @@ public:
     TTransDate& TransDate1() { return FTransDate1; }
     TTransDate& TransDate2() { return FTransDate2; }
     const TFormatSettings& MainFormatSettings() const { return FMainFormatSettings; }
+    TBirthdayLists& BirthdayLists() { return *FBirthdayLists; }
 
 public slots:
     // "管理生日数据" on the window and in the tray menu.
@@ -86,6 +89,7 @@ private:
     TTransDate FTransDate1;
     TTransDate FTransDate2;
     TMainControls FControls;
+    TBirthdayLists* FBirthdayLists = nullptr;
     QLabel* FLabel1 = nullptr;
     QLabel* FLabel5 = nullptr;
 };

@@ -2,22 +2,34 @@
 
 #include "Artwork.h"
 #include "UApplication.h"
+#include "UGlobal.h"
+#include "Udm.h"
 #include "Un_FrmMainT.h"
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     qh::TApplication application(argc, argv);
-    qh::TApplication::SetTitle(QString::fromUtf8(qh::ApplicationTitle));
+    qh::TApplication::SetTitle(qh::ApplicationTitle());
     qh::TApplication::setWindowIcon(qh::ApplicationIcon());
-    // The program lives on in the notification area when its window is
+    // The program lives on in the notification area while its window is
     // hidden; it ends only through "退出系统".
     qh::TApplication::setQuitOnLastWindowClosed(false);
 
-    qh::TFrmMainT FrmMainT;
+    auto FrmMainT = std::make_unique<qh::TFrmMainT>();
 
-    // The data module that attaches the birthday database is created here,
-    // after the main window; it arrives with the birthday store.
+    // The data module comes second: it reads "qhconfig.ini" and attaches
+    // "qh.dll" beside the executable, or says why it could not.
+    qh::TFrmDM FrmDM;
+    qh::ReportErrors([&FrmDM] { FrmDM.DataModuleCreate(); });
 
-    FrmMainT.show();
-    return qh::TApplication::exec();
+    // Showing the window reads the birthday lists.
+    FrmMainT->show();
+    int status = 1;
+    if (!FrmDM.Terminated())
+        status = qh::TApplication::exec();
+    // The window and its lists go before the connection they read through.
+    FrmMainT.reset();
+    return status;
 }

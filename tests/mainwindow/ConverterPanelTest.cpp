@@ -8,6 +8,7 @@
 #include "TransDate.h"
 #include "Un_FrmMainT.h"
 #include "USpinEdit.h"
+#include "TestRegister.h"
 #include "WidgetTesting.h"
 
 #include <QCheckBox>
@@ -147,6 +148,7 @@ protected:
 
     PinnedToday today{{2024, 5, 1}};
     RecordedMessages messages;
+    testing::TTestRegister register_;
     std::unique_ptr<TFrmMainT> window = std::make_unique<TFrmMainT>();
 };
 

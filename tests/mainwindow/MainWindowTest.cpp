@@ -5,6 +5,8 @@
 #include "Messages.h"
 #include "Un_FrmMainT.h"
 #include "USpinEdit.h"
+#include "TestRegister.h"
+#include "UDBGridEh.h"
 #include "WidgetTesting.h"
 
 #include <QAction>
@@ -37,6 +39,7 @@ protected:
 
     PinnedToday today{{2024, 5, 1}};
     RecordedMessages messages;
+    testing::TTestRegister register_;
     std::unique_ptr<TFrmMainT> window = std::make_unique<TFrmMainT>();
 };
 
@@ -64,10 +67,24 @@ TEST_F(MainWindowTest, StartsWithTodayInTheGregorianBoxesAndEverythingElseAsStor
     EXPECT_EQ(window->MainFormatSettings().Locale.language(), QLocale::Chinese);
 }
 
-TEST_F(MainWindowTest, CreatingTheWindowTouchesNoDatabase)
+TEST(MainWindowStartUp, CreatingTheWindowTouchesNoDatabase)
 {
+    RecordedMessages messages;
+    TFrmMainT window;
     EXPECT_TRUE(QSqlDatabase::connectionNames().isEmpty());
     EXPECT_TRUE(messages.entries.isEmpty());
+}
+
+TEST_F(MainWindowTest, ShowingTheWindowReadsTheLists)
+{
+    register_.Exec(QStringLiteral("insert into tbl_nlbirthday (Buser, BNbirthday) values ('张三', '1990-1-05')"));
+    register_.Exec(QStringLiteral("insert into tbl_glbirthday (Buser, BGbirthday, NL, NF, XQ) "
+                                  "values ('张三', '2024-02-14 ', 34, 2024, '星期三')"));
+    window->show();
+    EXPECT_TRUE(messages.entries.isEmpty()) << messages.Texts().join('\n').toStdString();
+    EXPECT_EQ(Find<TDBGridEh>("DBGridEh2")->model()->rowCount(), 1);
+    EXPECT_EQ(Find<TDBGridEh>("DBGridEh1")->model()->rowCount(), 1);
+    EXPECT_EQ(Find<TDBGridEh>("DBGridEh3")->model()->rowCount(), 1);
 }
 
 TEST_F(MainWindowTest, CarriesTheApplicationTitle)
@@ -100,6 +117,8 @@ TEST_F(MainWindowTest, LaysOutTheFrameAndTheClientPanel)
         {"GroupBox3", {668, 109, 248, 171}}, {"GroupBox4", {24, 19, 201, 136}},
         {"Panel6", {1, 279, 916, 24}},     {"SpeedButton2", {648, 493, 113, 26}},
         {"SpeedButton4", {792, 493, 113, 26}},
+        {"DBGridEh2", {0, 304, 299, 177}},  {"DBGridEh1", {296, 304, 299, 177}},
+        {"DBGridEh3", {592, 304, 320, 177}},
     };
     for (const auto& place : places)
         EXPECT_EQ(Find<QWidget>(place.name)->geometry(), place.geometry) << place.name;

@@ -7,6 +7,7 @@
 #include "TransDate.h"
 #include "Un_FrmMainT.h"
 #include "USpinEdit.h"
+#include "TestRegister.h"
 #include "WidgetTesting.h"
 
 #include <QCheckBox>
@@ -27,6 +28,11 @@ struct Shot {
     bool leap;
 };
 
+void PrintTo(const Shot& shot, std::ostream* os)
+{
+    *os << shot.name;
+}
+
 class PanelScreenshots : public ::testing::TestWithParam<Shot> {};
 
 TEST_P(PanelScreenshots, BothPanelsFilledIn)
@@ -34,6 +40,7 @@ TEST_P(PanelScreenshots, BothPanelsFilledIn)
     const Shot shot = GetParam();
     PinnedToday today({shot.y, shot.m, shot.d});
     RecordedMessages messages;
+    testing::TTestRegister register_;
     TFrmMainT window;
     window.show();
     auto spin = [&](int n) { return window.findChild<TSpinEdit*>(QStringLiteral("SpinEdit%1").arg(n)); };

@@ -2,6 +2,7 @@
 // that the general error report is the real one.
 
 #include "UApplication.h"
+#include "UGlobal.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +10,7 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qh::TApplication application(argc, argv);
-    qh::TApplication::SetTitle(QString::fromUtf8(qh::ApplicationTitle));
+    qh::TApplication::SetTitle(qh::ApplicationTitle());
     qh::TApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
