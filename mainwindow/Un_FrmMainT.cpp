@@ -4,6 +4,8 @@
 #include "Clock.h"
 #include "ConverterSteps.h"
 #include "UGlobal.h"
+#include "Udm.h"
+#include "Un_FrmAddtx.h"
 #include "UBirthdayLists.h"
 #include "USpinEdit.h"
 
@@ -189,8 +191,12 @@ void TFrmMainT::N2Click()
 
 void TFrmMainT::OpenAddBirthdayDialog()
 {
-    // The add-birthday dialog is created and shown modally here; it arrives
-    // with the birthday store.
+    // A fresh dialog every time, so that its fields start empty. It refreshes
+    // the lists itself after each save; its result is of no interest here.
+    const QSqlDatabase connection = FrmDM ? FrmDM->ADOCon() : QSqlDatabase();
+    TFrmAddtx FrmAddtx(connection, [this](const QString& name) { FBirthdayLists->ShowPersonBirthdays(name); },
+                       this);
+    FrmAddtx.exec();
 }
 
 void TFrmMainT::SpeedButton4Click()

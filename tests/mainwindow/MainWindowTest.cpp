@@ -3,6 +3,7 @@
 
 #include "Clock.h"
 #include "Messages.h"
+#include "Un_FrmAddtx.h"
 #include "Un_FrmMainT.h"
 #include "USpinEdit.h"
 #include "TestRegister.h"
@@ -195,6 +196,56 @@ TEST_F(MainWindowTest, ExitOnTheWindowEndsTheProgram)
     window->show();
     QToolButton* exit = Find<QToolButton>("SpeedButton4");
     EXPECT_EQ(RunUntilTheProgramEnds([exit] { QTest::mouseClick(exit, Qt::LeftButton); }), 0);
+}
+
+// What the add-birthday dialog looked like when it opened, read while it
+// is open; then it is closed.
+struct DialogSeen {
+    bool opened = false;
+    QString name, birthday, years;
+};
+
+DialogSeen OpenAndCloseDialog(const std::function<void()>& command)
+{
+    DialogSeen seen;
+    QTimer::singleShot(0, [&seen] {
+        auto* dialog = qobject_cast<TFrmAddtx*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen.opened = true;
+        seen.name = dialog->Edit1()->text();
+        seen.birthday = dialog->Edit2()->text();
+        seen.years = dialog->Edit3()->text();
+        dialog->Edit1()->setText(QStringLiteral("typed, not saved"));
+        dialog->reject();
+    });
+    // A dialog left open would block: close whatever is modal after a while.
+    QTimer::singleShot(5000, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    command();
+    return seen;
+}
+
+TEST_F(MainWindowTest, ManageBirthdaysOpensAFreshDialogFromTheButtonAndTheTrayMenu)
+{
+    window->SetTrayProbe([] { return true; });
+    window->show();
+    QToolButton* button = Find<QToolButton>("SpeedButton2");
+    const std::function<void()> commands[] = {
+        [button] { QTest::mouseClick(button, Qt::LeftButton); },
+        [this] { window->N2()->trigger(); },
+        [this] { window->HideToTray(); window->N2()->trigger(); },
+    };
+    for (const auto& command : commands) {
+        const DialogSeen seen = OpenAndCloseDialog(command);
+        EXPECT_TRUE(seen.opened);
+        EXPECT_EQ(seen.name, QString());
+        EXPECT_EQ(seen.birthday, QString());
+        EXPECT_EQ(seen.years, QStringLiteral("10"));
+    }
+    EXPECT_TRUE(messages.entries.isEmpty()) << messages.Texts().join('\n').toStdString();
 }
 
 TEST_F(MainWindowTest, TheCloseCaptionButtonOnlyHidesTheWindow)
