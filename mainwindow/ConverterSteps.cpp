@@ -8,11 +8,16 @@
 namespace qh {
 namespace {
 
-bool YearStepAllowed(TStep step, int year)
+// The year buttons keep within the calendar's years: false when the step
+// would leave them, and then nothing is written.
+bool StepYear(TStep step, TPanelBoxes& b)
 {
-    if (step == TStep::YearDown)
-        return FirstYear < year && year <= LastYear;
-    return FirstYear <= year && year < LastYear;
+    const int year = b.Year.Read();
+    const bool allowed = step == TStep::YearDown ? FirstYear < year && year <= LastYear
+                                                 : FirstYear <= year && year < LastYear;
+    if (allowed)
+        b.Year.Write(year + (step == TStep::YearUp ? 1 : -1));
+    return allowed;
 }
 
 // ---- Gregorian ----------------------------------------------------------
@@ -115,9 +120,8 @@ bool StepSolarBoxes(TStep step, TPanelBoxes& b)
     switch (step) {
     case TStep::YearDown:
     case TStep::YearUp:
-        if (!YearStepAllowed(step, b.Year.Read()))
+        if (!StepYear(step, b))
             return false;
-        b.Year.Write(b.Year.Read() + (step == TStep::YearUp ? 1 : -1));
         ClampSolarDay(b);
         break;
     case TStep::MonthDown:
@@ -154,9 +158,8 @@ bool StepLunarBoxes(TStep step, TPanelBoxes& b, const TLunarHeld& held, bool& fl
     case TStep::YearDown:
     case TStep::YearUp:
         // The leap flag is kept across a year step.
-        if (!YearStepAllowed(step, b.Year.Read()))
+        if (!StepYear(step, b))
             return false;
-        b.Year.Write(b.Year.Read() + (step == TStep::YearUp ? 1 : -1));
         ClampLunarDay(b, flag);
         break;
     case TStep::MonthDown:

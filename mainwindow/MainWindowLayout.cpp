@@ -154,50 +154,53 @@ TDBGridEh* NewGrid(QWidget* parent, const char* name, const QRect& geometry)
     return grid;
 }
 
-void BuildSolarPanel(TMainControls& c, QWidget* panClient)
+// The designer names of one panel's controls, in the order of
+// TConverterPanel.
+struct PanelNames {
+    const char* group;
+    const char* boxes[3];
+    const char* results[7];
+};
+
+TConverterPanel BuildPanel(QWidget* panClient, const PanelNames& names, const QString& caption, int left,
+                           const QString& firstRow, const QString& secondRow, const int stored[3])
 {
-    c.GroupBox1 = NewGroupBox(panClient, "GroupBox1", QStringLiteral("公历 -> 农历、干支历"),
-                              QRect(0, 109, 334, 171));
-    QGroupBox* g = c.GroupBox1;
-    AddRowLabels(g, QStringLiteral("公        历:"), QStringLiteral("农        历:"));
-    int x = FieldLeft;
-    c.SpinEdit1 = NewSpinEdit(g, "SpinEdit1", x, YearWidth, 1900, 2500, 2004);
-    x += YearWidth + BoxGap;
-    c.SpinEdit2 = NewSpinEdit(g, "SpinEdit2", x, MonthDayWidth, 1, 12, 10);
-    x += MonthDayWidth + BoxGap;
-    c.SpinEdit3 = NewSpinEdit(g, "SpinEdit3", x, MonthDayWidth, 1, 32, 10);
-    c.Edit6 = NewResultBox(g, "Edit6", 0, SideLeft, SideWidth);
-    c.Edit1 = NewResultBox(g, "Edit1", 1, FieldLeft, MainBoxWidth);
-    c.Edit4 = NewResultBox(g, "Edit4", 1, SideLeft, SideWidth);
-    c.Edit2 = NewResultBox(g, "Edit2", 2, FieldLeft, MainBoxWidth);
-    c.Edit5 = NewResultBox(g, "Edit5", 2, SideLeft, SideWidth);
-    c.Edit11 = NewResultBox(g, "Edit11", 3, FieldLeft, FeastWidth);
-    c.Edit12 = NewResultBox(g, "Edit12", 4, FieldLeft, FeastWidth);
+    TConverterPanel p{};
+    p.Group = NewGroupBox(panClient, names.group, caption, QRect(left, 109, 334, 171));
+    AddRowLabels(p.Group, firstRow, secondRow);
+    p.Year = NewSpinEdit(p.Group, names.boxes[0], FieldLeft, YearWidth, 1900, 2500, stored[0]);
+    const int monthLeft = FieldLeft + YearWidth + BoxGap;
+    p.Month = NewSpinEdit(p.Group, names.boxes[1], monthLeft, MonthDayWidth, 1, 12, stored[1]);
+    const int dayLeft = monthLeft + MonthDayWidth + BoxGap;
+    p.Day = NewSpinEdit(p.Group, names.boxes[2], dayLeft, MonthDayWidth, 1, 32, stored[2]);
+    p.Constellation = NewResultBox(p.Group, names.results[0], 0, SideLeft, SideWidth);
+    p.Date = NewResultBox(p.Group, names.results[1], 1, FieldLeft, MainBoxWidth);
+    p.Animal = NewResultBox(p.Group, names.results[2], 1, SideLeft, SideWidth);
+    p.Sexagenary = NewResultBox(p.Group, names.results[3], 2, FieldLeft, MainBoxWidth);
+    p.SolarTerm = NewResultBox(p.Group, names.results[4], 2, SideLeft, SideWidth);
+    p.Feast = NewResultBox(p.Group, names.results[5], 3, FieldLeft, FeastWidth);
+    p.LunarFeast = NewResultBox(p.Group, names.results[6], 4, FieldLeft, FeastWidth);
+    return p;
 }
 
-void BuildLunarPanel(TMainControls& c, QWidget* panClient)
+void BuildConverterPanels(TMainControls& c, QWidget* panClient)
 {
-    c.GroupBox2 = NewGroupBox(panClient, "GroupBox2", QStringLiteral("农历 -> 公历、干支历"),
-                              QRect(334, 109, 334, 171));
-    QGroupBox* g = c.GroupBox2;
-    AddRowLabels(g, QStringLiteral("农        历:"), QStringLiteral("公        历:"));
-    int x = FieldLeft;
-    c.SpinEdit4 = NewSpinEdit(g, "SpinEdit4", x, YearWidth, 1900, 2500, 2011);
-    x += YearWidth + BoxGap;
-    c.SpinEdit5 = NewSpinEdit(g, "SpinEdit5", x, MonthDayWidth, 1, 12, 1);
-    x += MonthDayWidth + BoxGap;
-    c.SpinEdit6 = NewSpinEdit(g, "SpinEdit6", x, MonthDayWidth, 1, 32, 1);
-    c.Edit10 = NewResultBox(g, "Edit10", 0, SideLeft, SideWidth);
-    c.CheckBox1 = new QCheckBox(QStringLiteral("闰月"), g);
+    const QString gregorian = QStringLiteral("公        历:");
+    const QString lunar = QStringLiteral("农        历:");
+    const int solarStored[3] = {2004, 10, 10};
+    c.Solar = BuildPanel(panClient,
+                         {"GroupBox1", {"SpinEdit1", "SpinEdit2", "SpinEdit3"},
+                          {"Edit6", "Edit1", "Edit4", "Edit2", "Edit5", "Edit11", "Edit12"}},
+                         QStringLiteral("公历 -> 农历、干支历"), 0, gregorian, lunar, solarStored);
+    const int lunarStored[3] = {2011, 1, 1};
+    c.Lunar = BuildPanel(panClient,
+                         {"GroupBox2", {"SpinEdit4", "SpinEdit5", "SpinEdit6"},
+                          {"Edit10", "Edit3", "Edit8", "Edit7", "Edit9", "Edit13", "Edit14"}},
+                         QStringLiteral("农历 -> 公历、干支历"), 334, lunar, gregorian, lunarStored);
+    c.CheckBox1 = new QCheckBox(QStringLiteral("闰月"), c.Lunar.Group);
     c.CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     c.CheckBox1->setGeometry(LeapLeft, RowTop[0], LeapWidth, RowHeight);
     SetTextColor(c.CheckBox1, Maroon);
-    c.Edit3 = NewResultBox(g, "Edit3", 1, FieldLeft, MainBoxWidth);
-    c.Edit8 = NewResultBox(g, "Edit8", 1, SideLeft, SideWidth);
-    c.Edit7 = NewResultBox(g, "Edit7", 2, FieldLeft, MainBoxWidth);
-    c.Edit9 = NewResultBox(g, "Edit9", 2, SideLeft, SideWidth);
-    c.Edit13 = NewResultBox(g, "Edit13", 3, FieldLeft, FeastWidth);
-    c.Edit14 = NewResultBox(g, "Edit14", 4, FieldLeft, FeastWidth);
 }
 
 } // namespace
@@ -244,8 +247,7 @@ TMainControls BuildMainControls(QWidget* panClient)
     c.CheckBox2->move(280, 16);
     c.CheckBox2->adjustSize();
 
-    BuildSolarPanel(c, panClient);
-    BuildLunarPanel(c, panClient);
+    BuildConverterPanels(c, panClient);
 
     c.GroupBox3 = NewGroupBox(panClient, "GroupBox3", QStringLiteral("图片显示"), QRect(668, 109, 248, 171));
     c.GroupBox4 = new QGroupBox(c.GroupBox3);

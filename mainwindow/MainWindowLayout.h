@@ -24,6 +24,22 @@ QFont SongTi(int pixelSize, bool bold = false);
 inline const QColor Maroon(128, 0, 0);
 inline const QColor FeastRed(255, 0, 0);
 
+// One converter panel: its group box, its three number boxes (year, month,
+// day) and its result boxes by what they show.
+struct TConverterPanel {
+    QGroupBox* Group;
+    TSpinEdit* Year;
+    TSpinEdit* Month;
+    TSpinEdit* Day;
+    QLineEdit* Constellation; // row 1, right
+    QLineEdit* Date;          // row 2: the day in the other calendar, weekday
+    QLineEdit* Animal;        // row 2, right
+    QLineEdit* Sexagenary;    // row 3
+    QLineEdit* SolarTerm;     // row 3, right
+    QLineEdit* Feast;         // row 4: Gregorian feasts
+    QLineEdit* LunarFeast;    // row 5
+};
+
 struct TMainControls {
     QWidget* Panel4;
     QLabel* Image2;
@@ -33,30 +49,11 @@ struct TMainControls {
     QLabel* Label15;
     QCheckBox* CheckBox2;
 
-    QGroupBox* GroupBox1;
-    TSpinEdit* SpinEdit1;
-    TSpinEdit* SpinEdit2;
-    TSpinEdit* SpinEdit3;
-    QLineEdit* Edit1;
-    QLineEdit* Edit2;
-    QLineEdit* Edit4;
-    QLineEdit* Edit5;
-    QLineEdit* Edit6;
-    QLineEdit* Edit11;
-    QLineEdit* Edit12;
-
-    QGroupBox* GroupBox2;
-    TSpinEdit* SpinEdit4;
-    TSpinEdit* SpinEdit5;
-    TSpinEdit* SpinEdit6;
+    // GroupBox1: SpinEdit1..3; Edit6, Edit1, Edit4, Edit2, Edit5, Edit11, Edit12.
+    TConverterPanel Solar;
+    // GroupBox2: SpinEdit4..6; Edit10, Edit3, Edit8, Edit7, Edit9, Edit13, Edit14.
+    TConverterPanel Lunar;
     QCheckBox* CheckBox1;
-    QLineEdit* Edit3;
-    QLineEdit* Edit7;
-    QLineEdit* Edit8;
-    QLineEdit* Edit9;
-    QLineEdit* Edit10;
-    QLineEdit* Edit13;
-    QLineEdit* Edit14;
 
     QGroupBox* GroupBox3;
     QGroupBox* GroupBox4;

@@ -13,14 +13,16 @@ void TApplication::SetTitle(const QString& title)
 
 bool TApplication::notify(QObject* receiver, QEvent* event)
 {
-    try {
-        return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        ShowErrorReport(QString::fromUtf8(error.what()));
-    } catch (...) {
-        ShowErrorReport(QStringLiteral("发生了未知错误。"));
-    }
-    return false;
+    // One pointer to capture keeps the handler free of allocations: this
+    // runs for every event.
+    struct Delivery {
+        TApplication* application;
+        QObject* receiver;
+        QEvent* event;
+        bool handled = false;
+    } delivery{this, receiver, event};
+    ReportErrors([d = &delivery] { d->handled = d->application->QApplication::notify(d->receiver, d->event); });
+    return delivery.handled;
 }
 
 } // namespace qh

@@ -59,10 +59,34 @@ TBoxValue BoxValue(const TSpinEdit* box)
     return TBoxValue(box->Value(), box->minimum(), box->maximum());
 }
 
-void WriteBox(TSpinEdit* box, const TBoxValue& value)
+TPanelBoxes ReadBoxes(const TConverterPanel& panel)
 {
-    if (value.Written())
-        box->SetValue(value.Read());
+    return {BoxValue(panel.Year), BoxValue(panel.Month), BoxValue(panel.Day)};
+}
+
+// Only the boxes a step wrote change: a value still being typed in another
+// box stays as it is.
+void WriteBoxes(const TConverterPanel& panel, const TPanelBoxes& boxes)
+{
+    const std::pair<TSpinEdit*, const TBoxValue*> pairs[] = {
+        {panel.Year, &boxes.Year}, {panel.Month, &boxes.Month}, {panel.Day, &boxes.Day}};
+    for (const auto& [box, value] : pairs) {
+        if (value->Written())
+            box->SetValue(value->Read());
+    }
+}
+
+// What both panels show of a day besides its date: zodiac sign, sexagenary
+// names, animal, solar term and feasts.
+void ShowDayTexts(const TConverterPanel& panel, const TTransDate& day)
+{
+    const TLunarDate& lunar = day.LunarDate();
+    ShowResult(panel.Constellation, Text(day.Constellation()));
+    ShowResult(panel.Sexagenary, SexagenaryText(lunar));
+    ShowResult(panel.Animal, Text(lunar.AnimalYear()) + QStringLiteral("年"));
+    ShowResult(panel.SolarTerm, Text(lunar.SolarTerm()));
+    ShowFeast(panel.Feast, day.Feast());
+    ShowResult(panel.LunarFeast, Text(lunar.FeastOfLunar()));
 }
 
 // Runs a command of the window; what escapes it goes to the error report.
@@ -138,9 +162,9 @@ void TFrmMainT::FormCreate()
     InstallSpinHandlers();
     FTransDate1.SetDate(TodayDayNumber());
     const CivilDate today = Today();
-    FControls.SpinEdit1->SetValue(today.year);
-    FControls.SpinEdit2->SetValue(today.month);
-    FControls.SpinEdit3->SetValue(today.day);
+    FControls.Solar.Year->SetValue(today.year);
+    FControls.Solar.Month->SetValue(today.month);
+    FControls.Solar.Day->SetValue(today.day);
 }
 
 void TFrmMainT::InstallSpinHandlers()
@@ -151,12 +175,12 @@ void TFrmMainT::InstallSpinHandlers()
         void (TFrmMainT::*up)();
     };
     const Hook hooks[] = {
-        {FControls.SpinEdit6, &TFrmMainT::LunarDayDownClick, &TFrmMainT::LunarDayUpClick},
-        {FControls.SpinEdit5, &TFrmMainT::LunarMonthDownClick, &TFrmMainT::LunarMonthUpClick},
-        {FControls.SpinEdit4, &TFrmMainT::LunarYearDownClick, &TFrmMainT::LunarYearUpClick},
-        {FControls.SpinEdit3, &TFrmMainT::SolarDayDownClick, &TFrmMainT::SolarDayUpClick},
-        {FControls.SpinEdit2, &TFrmMainT::SolarMonthDownClick, &TFrmMainT::SolarMonthUpClick},
-        {FControls.SpinEdit1, &TFrmMainT::SolarYearDownClick, &TFrmMainT::SolarYearUpClick},
+        {FControls.Lunar.Day, &TFrmMainT::LunarDayDownClick, &TFrmMainT::LunarDayUpClick},
+        {FControls.Lunar.Month, &TFrmMainT::LunarMonthDownClick, &TFrmMainT::LunarMonthUpClick},
+        {FControls.Lunar.Year, &TFrmMainT::LunarYearDownClick, &TFrmMainT::LunarYearUpClick},
+        {FControls.Solar.Day, &TFrmMainT::SolarDayDownClick, &TFrmMainT::SolarDayUpClick},
+        {FControls.Solar.Month, &TFrmMainT::SolarMonthDownClick, &TFrmMainT::SolarMonthUpClick},
+        {FControls.Solar.Year, &TFrmMainT::SolarYearDownClick, &TFrmMainT::SolarYearUpClick},
     };
     // The box reports what escapes a handler and stops its repeat.
     for (const Hook& hook : hooks) {
@@ -244,33 +268,9 @@ void TFrmMainT::LunarMonthUpClick() { StepLunarPanel(TStep::MonthUp); }
 void TFrmMainT::LunarDayDownClick() { StepLunarPanel(TStep::DayDown); }
 void TFrmMainT::LunarDayUpClick() { StepLunarPanel(TStep::DayUp); }
 
-TPanelBoxes TFrmMainT::ReadSolarBoxes() const
-{
-    return {BoxValue(FControls.SpinEdit1), BoxValue(FControls.SpinEdit2), BoxValue(FControls.SpinEdit3)};
-}
-
-TPanelBoxes TFrmMainT::ReadLunarBoxes() const
-{
-    return {BoxValue(FControls.SpinEdit4), BoxValue(FControls.SpinEdit5), BoxValue(FControls.SpinEdit6)};
-}
-
-void TFrmMainT::WriteSolarBoxes(const TPanelBoxes& boxes)
-{
-    WriteBox(FControls.SpinEdit1, boxes.Year);
-    WriteBox(FControls.SpinEdit2, boxes.Month);
-    WriteBox(FControls.SpinEdit3, boxes.Day);
-}
-
-void TFrmMainT::WriteLunarBoxes(const TPanelBoxes& boxes)
-{
-    WriteBox(FControls.SpinEdit4, boxes.Year);
-    WriteBox(FControls.SpinEdit5, boxes.Month);
-    WriteBox(FControls.SpinEdit6, boxes.Day);
-}
-
 void TFrmMainT::StepSolarPanel(TStep step)
 {
-    TPanelBoxes boxes = ReadSolarBoxes();
+    TPanelBoxes boxes = ReadBoxes(FControls.Solar);
     if (!StepSolarBoxes(step, boxes))
         return;
     // Refused before anything changes: the boxes keep the last good date.
@@ -278,14 +278,14 @@ void TFrmMainT::StepSolarPanel(TStep step)
         ShowBeyondRange();
         return;
     }
-    WriteSolarBoxes(boxes);
+    WriteBoxes(FControls.Solar, boxes);
     UpdateSolarPanel();
 }
 
 void TFrmMainT::StepLunarPanel(TStep step)
 {
     const TLunarDate& held = FTransDate2.LunarDate();
-    TPanelBoxes boxes = ReadLunarBoxes();
+    TPanelBoxes boxes = ReadBoxes(FControls.Lunar);
     bool leapFlag = held.FlagLeapMonth();
     if (!StepLunarBoxes(step, boxes, {GetLeapMonth(held.lYear()), held.lMonth()}, leapFlag))
         return;
@@ -295,7 +295,7 @@ void TFrmMainT::StepLunarPanel(TStep step)
     }
     if (leapFlag != held.FlagLeapMonth())
         SetLeapFlag(leapFlag);
-    WriteLunarBoxes(boxes);
+    WriteBoxes(FControls.Lunar, boxes);
     UpdateLunarPanel();
 }
 
@@ -309,7 +309,7 @@ void TFrmMainT::SetLeapFlag(bool flag)
 
 void TFrmMainT::UpdateSolarPanel()
 {
-    const TPanelBoxes boxes = ReadSolarBoxes();
+    const TPanelBoxes boxes = ReadBoxes(FControls.Solar);
     // A typed date that does not exist fails here, leaving the results as
     // they were.
     const TDateTime date = EncodeDate(boxes.Year.Read(), boxes.Month.Read(), boxes.Day.Read());
@@ -318,22 +318,15 @@ void TFrmMainT::UpdateSolarPanel()
         return;
     }
     FTransDate1.SetDate(date);
-    const TLunarDate& lunar = FTransDate1.LunarDate();
-    const TMainControls& c = FControls;
-    ShowResult(c.Edit1, Text(FTransDate1.GetLunarDateText()) + QLatin1Char(' ') +
-                     FMainFormatSettings.FormatWeekday(date));
-    ShowResult(c.Edit6, Text(FTransDate1.Constellation()));
-    ShowResult(c.Edit2, SexagenaryText(lunar));
-    ShowResult(c.Edit4, Text(lunar.AnimalYear()) + QStringLiteral("年"));
-    ShowResult(c.Edit5, Text(lunar.SolarTerm()));
-    ShowFeast(c.Edit11, FTransDate1.Feast());
-    ShowResult(c.Edit12, Text(lunar.FeastOfLunar()));
+    ShowResult(FControls.Solar.Date, Text(FTransDate1.GetLunarDateText()) + QLatin1Char(' ') +
+                                         FMainFormatSettings.FormatWeekday(date));
+    ShowDayTexts(FControls.Solar, FTransDate1);
     ShowReady();
 }
 
 void TFrmMainT::UpdateLunarPanel()
 {
-    const TPanelBoxes boxes = ReadLunarBoxes();
+    const TPanelBoxes boxes = ReadBoxes(FControls.Lunar);
     if (LunarBoxesBeyondRange(boxes)) {
         ShowBeyondRange();
         return;
@@ -342,17 +335,11 @@ void TFrmMainT::UpdateLunarPanel()
     lunar.SetlYear(boxes.Year.Read());
     lunar.SetlMonth(boxes.Month.Read());
     lunar.SetlDay(boxes.Day.Read());
-    const TMainControls& c = FControls;
-    SetTextColor(c.CheckBox1, lunar.FlagLeapMonth() ? FeastRed : Maroon);
+    SetTextColor(FControls.CheckBox1, lunar.FlagLeapMonth() ? FeastRed : Maroon);
     const TDateTime date = FTransDate2.Date();
-    ShowResult(c.Edit3, FMainFormatSettings.FormatLongDate(date) + QLatin1Char(' ') +
-                     FMainFormatSettings.FormatWeekday(date));
-    ShowResult(c.Edit10, Text(FTransDate2.Constellation()));
-    ShowResult(c.Edit7, SexagenaryText(lunar));
-    ShowResult(c.Edit8, Text(lunar.AnimalYear()) + QStringLiteral("年"));
-    ShowResult(c.Edit9, Text(lunar.SolarTerm()));
-    ShowFeast(c.Edit13, FTransDate2.Feast());
-    ShowResult(c.Edit14, Text(lunar.FeastOfLunar()));
+    ShowResult(FControls.Lunar.Date, FMainFormatSettings.FormatLongDate(date) + QLatin1Char(' ') +
+                                         FMainFormatSettings.FormatWeekday(date));
+    ShowDayTexts(FControls.Lunar, FTransDate2);
     ShowReady();
 }
 

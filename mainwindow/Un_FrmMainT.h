@@ -15,7 +15,6 @@ class QSqlDatabase;
 namespace qh {
 
 class TBirthdayLists;
-struct TPanelBoxes;
 enum class TStep;
 
 class TFrmMainT : public TFrmShell {
@@ -72,10 +71,6 @@ private:
 
     void StepSolarPanel(TStep step);
     void StepLunarPanel(TStep step);
-    TPanelBoxes ReadSolarBoxes() const;
-    TPanelBoxes ReadLunarBoxes() const;
-    void WriteSolarBoxes(const TPanelBoxes& boxes);
-    void WriteLunarBoxes(const TPanelBoxes& boxes);
     void SetLeapFlag(bool flag);
 
     // Convert the panel's boxes and fill its result boxes; a date beyond the

@@ -20,6 +20,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 namespace qh {
 namespace {
 
@@ -79,6 +81,11 @@ QString Answer(const Qhcal& q, const char* name)
     return q.day.value(QLatin1String(name)).toString();
 }
 
+QString SexagenaryAnswer(const Qhcal& q)
+{
+    return QStringLiteral("%1年 %2月 %3日").arg(Answer(q, "cyear"), Answer(q, "cmonth"), Answer(q, "cday"));
+}
+
 class ConverterPanelTest : public ::testing::Test {
 protected:
     ConverterPanelTest() { window->show(); }
@@ -94,6 +101,18 @@ protected:
     QLineEdit* Edit(int n) { return Find<QLineEdit>(QStringLiteral("Edit%1").arg(n)); }
     QCheckBox* CheckBox(int n) { return Find<QCheckBox>(QStringLiteral("CheckBox%1").arg(n)); }
     QString Status() { return Find<QLabel>(QStringLiteral("Label5"))->text(); }
+
+    // The result boxes besides the date (by number: zodiac sign, sexagenary
+    // date, animal, solar term, feasts, lunar feasts) against qhcal's answer.
+    void ExpectDayTexts(const std::array<int, 6>& edits, const Qhcal& q)
+    {
+        EXPECT_EQ(Edit(edits[0])->text(), Answer(q, "constellation"));
+        EXPECT_EQ(Edit(edits[1])->text(), SexagenaryAnswer(q));
+        EXPECT_EQ(Edit(edits[2])->text(), Answer(q, "animal") + QStringLiteral("年"));
+        EXPECT_EQ(Edit(edits[3])->text(), Answer(q, "solar_term"));
+        EXPECT_EQ(Edit(edits[4])->text(), Answer(q, "feast"));
+        EXPECT_EQ(Edit(edits[5])->text(), Answer(q, "feast_of_lunar"));
+    }
 
     TSpinEdit* SolarBox(Box f) { return Spin(1 + f); }
     TSpinEdit* LunarBox(Box f) { return Spin(4 + f); }
@@ -386,13 +405,7 @@ TEST_F(ConverterPanelTest, GregorianPanelTextsAgreeWithQhcal)
         ShowSolarDay(day);
         const Qhcal q = AskQhcal(QStringLiteral("%1-%2-%3").arg(day.y).arg(day.m).arg(day.d));
         EXPECT_EQ(Edit(1)->text(), Answer(q, "lunar_text") + QLatin1Char(' ') + q.weekday);
-        EXPECT_EQ(Edit(6)->text(), Answer(q, "constellation"));
-        EXPECT_EQ(Edit(2)->text(), QStringLiteral("%1年 %2月 %3日")
-                                       .arg(Answer(q, "cyear"), Answer(q, "cmonth"), Answer(q, "cday")));
-        EXPECT_EQ(Edit(4)->text(), Answer(q, "animal") + QStringLiteral("年"));
-        EXPECT_EQ(Edit(5)->text(), Answer(q, "solar_term"));
-        EXPECT_EQ(Edit(11)->text(), Answer(q, "feast"));
-        EXPECT_EQ(Edit(12)->text(), Answer(q, "feast_of_lunar"));
+        ExpectDayTexts({6, 2, 4, 5, 11, 12}, q);
     }
 }
 
@@ -414,13 +427,7 @@ TEST_F(ConverterPanelTest, LunarPanelTextsAgreeWithQhcal)
         ShowLunarDay(day.lunar, day.leap);
         const Qhcal q = AskQhcal(QString::fromLatin1(day.gregorian));
         EXPECT_EQ(Edit(3)->text(), q.gregorian);
-        EXPECT_EQ(Edit(10)->text(), Answer(q, "constellation"));
-        EXPECT_EQ(Edit(7)->text(), QStringLiteral("%1年 %2月 %3日")
-                                       .arg(Answer(q, "cyear"), Answer(q, "cmonth"), Answer(q, "cday")));
-        EXPECT_EQ(Edit(8)->text(), Answer(q, "animal") + QStringLiteral("年"));
-        EXPECT_EQ(Edit(9)->text(), Answer(q, "solar_term"));
-        EXPECT_EQ(Edit(13)->text(), Answer(q, "feast"));
-        EXPECT_EQ(Edit(14)->text(), Answer(q, "feast_of_lunar"));
+        ExpectDayTexts({10, 7, 8, 9, 13, 14}, q);
     }
 }
 
@@ -456,8 +463,7 @@ TEST_F(ConverterPanelTest, CheckBox2SwitchesTheReckoningAndFillsBothPanels)
     QTest::mouseClick(CheckBox(2), Qt::LeftButton);
     EXPECT_EQ(CheckBox(2)->text(), QStringLiteral("干支历以节气为基准"));
     const Qhcal solar = AskQhcal(QStringLiteral("2024-02-05"), true);
-    const QString bySolarTerms = QStringLiteral("%1年 %2月 %3日")
-                                     .arg(Answer(solar, "cyear"), Answer(solar, "cmonth"), Answer(solar, "cday"));
+    const QString bySolarTerms = SexagenaryAnswer(solar);
     EXPECT_EQ(Edit(2)->text(), bySolarTerms);
     EXPECT_EQ(Edit(7)->text(), bySolarTerms);
     EXPECT_FALSE(Edit(1)->text().isEmpty());
@@ -466,8 +472,7 @@ TEST_F(ConverterPanelTest, CheckBox2SwitchesTheReckoningAndFillsBothPanels)
     QTest::mouseClick(CheckBox(2), Qt::LeftButton);
     EXPECT_EQ(CheckBox(2)->text(), QStringLiteral("干支历以农历年月为基准"));
     const Qhcal lunar = AskQhcal(QStringLiteral("2024-02-05"));
-    const QString byLunar = QStringLiteral("%1年 %2月 %3日")
-                                .arg(Answer(lunar, "cyear"), Answer(lunar, "cmonth"), Answer(lunar, "cday"));
+    const QString byLunar = SexagenaryAnswer(lunar);
     EXPECT_NE(byLunar, bySolarTerms);
     EXPECT_EQ(Edit(2)->text(), byLunar);
     EXPECT_EQ(Edit(7)->text(), byLunar);
