@@ -3,6 +3,8 @@
 
 #include "Clock.h"
 #include "Messages.h"
+#include "DbSchema.h"
+#include "Startup.h"
 #include "Un_FrmAddtx.h"
 #include "Un_FrmMainT.h"
 #include "USpinEdit.h"
@@ -17,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QSqlDatabase>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -174,11 +177,30 @@ TEST_F(MainWindowTest, ShowMainWindowBringsBackAHiddenWindow)
     EXPECT_TRUE(window->isVisible());
 }
 
+// Ends a message loop that nothing else ended within five seconds, with
+// status 99; gone with the scope, so that it cannot reach a later test.
+class Deadline {
+public:
+    Deadline()
+    {
+        FTimer.setSingleShot(true);
+        QObject::connect(&FTimer, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+            QCoreApplication::exit(99);
+        });
+        FTimer.start(5000);
+    }
+
+private:
+    QTimer FTimer;
+};
+
 // Runs the message loop until the program ends or five seconds pass.
 int RunUntilTheProgramEnds(const std::function<void()>& command)
 {
     QTimer::singleShot(0, command);
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    const Deadline deadline;
     return QCoreApplication::exec();
 }
 
@@ -219,11 +241,7 @@ DialogSeen OpenAndCloseDialog(const std::function<void()>& command)
         dialog->Edit1()->setText(QStringLiteral("typed, not saved"));
         dialog->reject();
     });
-    // A dialog left open would block: close whatever is modal after a while.
-    QTimer::singleShot(5000, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
+    const Deadline deadline;
     command();
     return seen;
 }
@@ -257,6 +275,39 @@ TEST_F(MainWindowTest, TheCloseCaptionButtonOnlyHidesTheWindow)
     EXPECT_FALSE(window->isVisible());
     ASSERT_NE(window->TrayIcon(), nullptr);
     EXPECT_TRUE(window->TrayIcon()->isVisible());
+}
+
+// ---- The program's run ----------------------------------------------------
+
+TEST(ProgramRun, EndsWithStatusZeroThroughExit)
+{
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    ASSERT_TRUE(CreateDatabaseFile(folder.filePath(QStringLiteral("qh.dll"))));
+    QTimer::singleShot(0, [] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* window = qobject_cast<TFrmMainT*>(widget)) {
+                EXPECT_TRUE(window->isVisible());
+                EXPECT_EQ(window->windowTitle(), QGuiApplication::applicationDisplayName());
+                window->N4()->trigger();
+            }
+        }
+    });
+    const Deadline deadline;
+    EXPECT_EQ(RunProgram(folder.path()), 0);
+    EXPECT_TRUE(messages.entries.isEmpty()) << messages.Texts().join('\n').toStdString();
+    EXPECT_TRUE(QSqlDatabase::connectionNames().isEmpty()) << "the connection went with the data module";
+}
+
+TEST(ProgramRun, WithoutARegisterReportsAndEndsWithStatusOne)
+{
+    RecordedMessages messages;
+    QTemporaryDir folder;
+    // Were the message loop entered, only this would end it.
+    const Deadline deadline;
+    EXPECT_EQ(RunProgram(folder.path()), 1);
+    ASSERT_FALSE(messages.entries.isEmpty());
+    EXPECT_TRUE(messages.entries[0].text.startsWith(QStringLiteral("系统启动失败")));
 }
 
 } // namespace
