@@ -12,6 +12,9 @@ namespace qh {
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QSpinBox(parent)
 {
+    // A typed value outside the limits becomes the nearest limit when the
+    // box loses the focus.
+    setCorrectionMode(CorrectToNearestValue);
     FRepeatTimer.setSingleShot(true);
     connect(&FRepeatTimer, &QTimer::timeout, this, &TSpinEdit::Repeat);
 }

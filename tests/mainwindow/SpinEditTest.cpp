@@ -6,6 +6,7 @@
 #include "USpinEdit.h"
 #include "WidgetTesting.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
 
@@ -78,6 +79,17 @@ TEST_F(SpinEditTest, ReadingTextWithoutAnIntegerYieldsTheMinimum)
     EXPECT_EQ(box.Value(), 1);
     TypeInto(&box, QStringLiteral("9"));
     EXPECT_EQ(box.Value(), 9);
+}
+
+TEST_F(SpinEditTest, AHalfTypedValueReadsAsTypedUntilTheBoxLosesTheFocus)
+{
+    box.setRange(1900, 2500);
+    box.SetValue(2011);
+    TypeInto(&box, QStringLiteral("19"));
+    EXPECT_EQ(box.Value(), 19);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(&box, &focusOut);
+    EXPECT_EQ(box.Value(), 1900);
 }
 
 TEST_F(SpinEditTest, WritesAreBroughtWithinTheLimits)
