@@ -1,14 +1,16 @@
 #include "NewMoon.h"
 
+#include "Angles.h"
+#include "ElpMpp02.h"
+#include "Sun.h"
+
 #include <cmath>
 #include <iterator>
-#include <numbers>
 
 namespace qh::astro {
 
 namespace {
 
-constexpr double kDegree = std::numbers::pi / 180.0;
 constexpr double kSynodicMonth = 29.530588861;
 
 double MeanNewMoon(double k, double T)
@@ -16,16 +18,19 @@ double MeanNewMoon(double k, double T)
     return 2451550.09766 + kSynodicMonth * k + T * T * (0.00015437 + T * (-0.000000150 + T * 0.00000000073));
 }
 
-// Meeus, Astronomical Algorithms, chapter 49: the mean phase with the
-// periodic corrections for the new moon and the planetary arguments.
-double MeeusNewMoon(double k)
+} // namespace
+
+// The mean phase with the periodic corrections for the new moon and the
+// planetary arguments.
+double MeeusNewMoon(int lunation)
 {
+    const double k = lunation;
     const double T = k / 1236.85;
     const double E = 1.0 - T * (0.002516 + T * 0.0000074);
-    const double M = (2.5534 + 29.10535670 * k + T * T * (-0.0000014 - T * 0.00000011)) * kDegree;
-    const double m = (201.5643 + 385.81693528 * k + T * T * (0.0107582 + T * (0.00001238 - T * 0.000000058))) * kDegree;
-    const double F = (160.7108 + 390.67050284 * k + T * T * (-0.0016118 + T * (-0.00000227 + T * 0.000000011))) * kDegree;
-    const double omega = (124.7746 - 1.56375588 * k + T * T * (0.0020672 + T * 0.00000215)) * kDegree;
+    const double M = (2.5534 + 29.10535670 * k + T * T * (-0.0000014 - T * 0.00000011)) * Degree;
+    const double m = (201.5643 + 385.81693528 * k + T * T * (0.0107582 + T * (0.00001238 - T * 0.000000058))) * Degree;
+    const double F = (160.7108 + 390.67050284 * k + T * T * (-0.0016118 + T * (-0.00000227 + T * 0.000000011))) * Degree;
+    const double omega = (124.7746 - 1.56375588 * k + T * T * (0.0020672 + T * 0.00000215)) * Degree;
 
     using std::sin;
     const double periodic =
@@ -53,9 +58,21 @@ double MeeusNewMoon(double k)
         double argument = kPlanetary[i].phase + kPlanetary[i].rate * k;
         if (i == 0)
             argument -= 0.009173 * T * T;
-        planetary += kPlanetary[i].amplitude * sin(argument * kDegree);
+        planetary += kPlanetary[i].amplitude * sin(argument * Degree);
     }
     return MeanNewMoon(k, T) + periodic + planetary;
+}
+
+namespace {
+
+// The Moon's apparent longitude minus the Sun's (nutation, common to both,
+// left out), radians in (-pi, pi].
+double Elongation(double jde)
+{
+    // Light takes about 1.28 s from the Moon; its change over the month
+    // (under 0.1 s) moves the answer by less than 0.1".
+    constexpr double kMoonLightDays = 1.282 / 86400.0;
+    return AngleDifference(MoonGeometricLongitude(jde - kMoonLightDays), SunAberratedMeanLongitude(jde));
 }
 
 } // namespace
@@ -70,7 +87,23 @@ int LunationOnOrAfter(double julianDay)
 
 double NewMoon(int lunation)
 {
-    return MeeusNewMoon(lunation);
+    // Secant steps from Meeus' moment and one a mean step away.
+    constexpr double kMeanSynodicRate = TwoPi / kSynodicMonth; // radians per day
+    double t0 = MeeusNewMoon(lunation);
+    double f0 = Elongation(t0);
+    double t1 = t0 - f0 / kMeanSynodicRate;
+    for (int i = 0; i < 10; ++i) {
+        const double f1 = Elongation(t1);
+        if (f1 == f0)
+            break;
+        const double t2 = t1 - f1 * (t1 - t0) / (f1 - f0);
+        t0 = t1;
+        f0 = f1;
+        t1 = t2;
+        if (std::fabs(t1 - t0) < 1e-7) // under 0.01 s
+            break;
+    }
+    return t1;
 }
 
 } // namespace qh::astro

@@ -10,6 +10,10 @@ namespace qh::astro {
 // the Earth's own motion, nutation through the IAU 1980 series.
 double SunApparentLongitude(double julianEphemerisDay);
 
+// The same without nutation: referred to the mean equinox of date, for
+// comparing with another body whose longitude lacks nutation as well.
+double SunAberratedMeanLongitude(double julianEphemerisDay);
+
 // The moment (Julian ephemeris day) nearest to the guess at which the Sun's
 // apparent longitude equals longitudeDegrees. The guess must lie within a
 // few days of the answer.

@@ -28,11 +28,17 @@ double Evaluate(const VsopSeries* series, std::size_t powers, double tau)
 
 HeliocentricPosition EarthPosition(double tau)
 {
-    return {
-        Evaluate(Vsop87EarthLongitude, Vsop87EarthLongitudePowers, tau),
-        Evaluate(Vsop87EarthLatitude, Vsop87EarthLatitudePowers, tau),
-        Evaluate(Vsop87EarthRadius, Vsop87EarthRadiusPowers, tau),
-    };
+    return {EarthLongitude(tau), Evaluate(Vsop87EarthLatitude, Vsop87EarthLatitudePowers, tau), EarthRadius(tau)};
+}
+
+double EarthLongitude(double tau)
+{
+    return Evaluate(Vsop87EarthLongitude, Vsop87EarthLongitudePowers, tau);
+}
+
+double EarthRadius(double tau)
+{
+    return Evaluate(Vsop87EarthRadius, Vsop87EarthRadiusPowers, tau);
 }
 
 } // namespace qh::astro

@@ -33,5 +33,7 @@ struct HeliocentricPosition {
 
 // tau: Julian millennia of Terrestrial Time from J2000.0.
 HeliocentricPosition EarthPosition(double tau);
+double EarthLongitude(double tau);
+double EarthRadius(double tau);
 
 } // namespace qh::astro

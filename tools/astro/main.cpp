@@ -3,7 +3,7 @@
 //
 //   qhastro table [--out FILE]   write the solar-term table source (stdout
 //                                without --out) and list on stderr every
-//                                term that begins within two minutes of
+//                                term and new moon within two minutes of
 //                                midnight, China Standard Time
 //   qhastro terms YEAR           the 24 terms of a year with their moments
 //   qhastro lunar                the lunar years 1900-2056 derived from the
@@ -21,6 +21,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -103,6 +104,8 @@ int Table(int argc, char** argv)
     }
     std::cerr << "Solar terms within two minutes of midnight (China Standard Time):\n";
     ListNearMidnightTerms(std::cerr, 120.0);
+    std::cerr << "New moons within two minutes of midnight:\n";
+    ListNearMidnightNewMoons(std::cerr, 120.0);
     return 0;
 }
 
