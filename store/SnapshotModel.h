@@ -5,6 +5,7 @@
 #include "GridColumn.h"
 
 #include <QAbstractTableModel>
+#include <QPointer>
 #include <QVector>
 
 namespace qh {
@@ -37,7 +38,7 @@ public:
 private:
     void MapFields();
 
-    TADOQuery* FQuery = nullptr;
+    QPointer<TADOQuery> FQuery;
     const QVector<TColumnEh>* FColumns = nullptr;
     QVector<int> FFieldOfColumn; // the query's field index per column, -1 for none
     QString FCellHint;

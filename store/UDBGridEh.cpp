@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
-#include <QShortcut>
 
 namespace qh {
 
@@ -39,6 +38,7 @@ TDBGridEh::TDBGridEh(QWidget* parent)
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(QFontMetrics(ListFont()).height() + 4);
+    FHeader->setMinimumSectionSize(1);
     FHeader->setFixedHeight(QFontMetrics(ListFont()).height() + 6);
     FHeader->setStretchLastSection(false);
 
@@ -59,9 +59,6 @@ TDBGridEh::TDBGridEh(QWidget* parent)
     FFindBox->hide();
     FFindBox->installEventFilter(this);
     connect(FFindBox, &QLineEdit::textEdited, this, [this](const QString& text) { Find(text, false); });
-    auto* findShortcut = new QShortcut(QKeySequence::Find, this);
-    findShortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(findShortcut, &QShortcut::activated, this, &TDBGridEh::ShowFindBox);
 }
 
 void TDBGridEh::SetDataSource(TADOQuery* query)
@@ -73,6 +70,8 @@ void TDBGridEh::SetDataSource(TADOQuery* query)
     if (FQuery) {
         connect(FQuery, &TADOQuery::Changed, this, &TDBGridEh::QueryChanged);
         connect(FQuery, &TADOQuery::RecNoChanged, this, &TDBGridEh::QueryRowChanged);
+        // A query that goes first leaves an empty grid, not a dangling one.
+        connect(FQuery, &QObject::destroyed, this, &TDBGridEh::QueryChanged);
     }
     QueryChanged();
 }
@@ -221,6 +220,10 @@ bool TDBGridEh::eventFilter(QObject* watched, QEvent* event)
 
 void TDBGridEh::keyPressEvent(QKeyEvent* event)
 {
+    if (event->matches(QKeySequence::Find)) {
+        ShowFindBox();
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentIndex().isValid()) {
         // Enter moves to the next cell, on to the next row after the last.
         int row = currentIndex().row();
@@ -246,6 +249,7 @@ void TDBGridEh::mousePressEvent(QMouseEvent* event)
         const QModelIndex index = indexAt(event->position().toPoint());
         if (index.isValid())
             setCurrentIndex(index);
+        setFocus(Qt::MouseFocusReason);
         event->accept();
         return;
     }

@@ -7,6 +7,7 @@
 
 #include "GridColumn.h"
 
+#include <QPointer>
 #include <QTableView>
 #include <QVector>
 
@@ -75,7 +76,7 @@ private:
     int FirstVisibleColumn() const;
     void PlaceFindBox();
 
-    TADOQuery* FQuery = nullptr;
+    QPointer<TADOQuery> FQuery;
     TSnapshotModel* FModel;
     TTitleHeader* FHeader;
     QVector<TColumnEh> FColumns;

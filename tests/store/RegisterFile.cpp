@@ -51,8 +51,11 @@ void TRegisterFile::WithConnection(const std::function<void(QSqlDatabase&)>& wor
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open())
             ADD_FAILURE() << db.lastError().text().toStdString();
-        else
+        else {
+            // Filling a test register needs no protection against power loss.
+            QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
             work(db);
+        }
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
