@@ -2,22 +2,20 @@
 
 #include "BirthdayOccurrences.h"
 #include "Clock.h"
+#include "Statements.h"
+#include "UGlobal.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 
 namespace qh {
 namespace {
 
-const QString DuplicateCheckStatement = QStringLiteral("Select *  from tbl_nlbirthday where buser=:p");
-const QString PersonInsertStatement =
+// The person's row; the picture is null when none was chosen.
+const QString InsertPerson =
     QStringLiteral("Insert into tbl_nlbirthday(Buser,BNbirthday,pic) values(:p1,:p2,:p3)");
-const QString OccurrenceInsertStatement = QStringLiteral(
-    "Insert into tbl_glbirthday(buser,bgbirthday,nl,nf,xq) values(:p1,:p2,:p3,:p4,:p5)");
 
 BirthdayRefusal Refuse(const char* message, BirthdayEntry entry)
 {
@@ -38,93 +36,44 @@ QString PictureTooLarge(const QString& path)
         .arg(QDir::toNativeSeparators(path));
 }
 
-[[noreturn]] void ThrowDatabaseError(const QSqlError& error)
+bool NameRegistered(const QString& name, const QString& connectionName)
 {
-    throw BirthdayStoreError(QStringLiteral("保存生日信息失败：%1").arg(error.text()));
+    TADOQuery ADOQuery1(nullptr, connectionName);
+    ADOQuery1.SetSQL(Statements::FindPerson);
+    ADOQuery1.SetParam(QStringLiteral("p"), name);
+    ADOQuery1.Open();
+    return ADOQuery1.RecordCount() > 0;
 }
 
-void Execute(QSqlQuery& query)
+void StorePerson(const QString& name, const QString& birthday, const QString& picturePath,
+                 const QString& connectionName)
 {
-    if (!query.exec())
-        ThrowDatabaseError(query.lastError());
+    TADOQuery ADOTable1(nullptr, connectionName);
+    ADOTable1.SetSQL(InsertPerson);
+    ADOTable1.SetParam(QStringLiteral("p1"), name);
+    ADOTable1.SetParam(QStringLiteral("p2"), birthday);
+    ADOTable1.SetParam(QStringLiteral("p3"),
+                       picturePath.isEmpty() ? QVariant(QMetaType::fromType<QByteArray>())
+                                             : QVariant(ReadPictureFile(picturePath)));
+    ADOTable1.ExecSQL();
 }
 
-// Rolls the transaction back unless it was committed.
-class Transaction {
-public:
-    explicit Transaction(QSqlDatabase& db) : db_(db)
-    {
-        if (!db_.transaction())
-            ThrowDatabaseError(db_.lastError());
-    }
-    ~Transaction()
-    {
-        if (!committed_)
-            db_.rollback();
-    }
-    Transaction(const Transaction&) = delete;
-    Transaction& operator=(const Transaction&) = delete;
-
-    void Commit()
-    {
-        if (!db_.commit())
-            ThrowDatabaseError(db_.lastError());
-        committed_ = true;
-    }
-
-private:
-    QSqlDatabase& db_;
-    bool committed_ = false;
-};
-
-bool NameRegistered(QSqlDatabase& db, const QString& name)
+void StoreOccurrences(const QString& name, const std::vector<BirthdayOccurrence>& occurrences,
+                      const QString& connectionName)
 {
-    QSqlQuery query(db);
-    query.prepare(DuplicateCheckStatement);
-    query.bindValue(QStringLiteral(":p"), name);
-    Execute(query);
-    return query.next();
-}
-
-void InsertPerson(QSqlDatabase& db, const QString& name, const QString& birthday,
-                  const QString& picturePath)
-{
-    QSqlQuery query(db);
-    query.prepare(PersonInsertStatement);
-    query.bindValue(QStringLiteral(":p1"), name);
-    query.bindValue(QStringLiteral(":p2"), birthday);
-    query.bindValue(QStringLiteral(":p3"),
-                    picturePath.isEmpty() ? QVariant(QMetaType::fromType<QByteArray>())
-                                          : QVariant(ReadPictureFile(picturePath)));
-    Execute(query);
-}
-
-void InsertOccurrences(QSqlDatabase& db, const QString& name,
-                       const std::vector<BirthdayOccurrence>& occurrences)
-{
-    QSqlQuery query(db);
-    query.prepare(OccurrenceInsertStatement);
+    TADOQuery ADOQuery2(nullptr, connectionName);
+    ADOQuery2.SetSQL(Statements::InsertBirthday);
     for (const BirthdayOccurrence& occurrence : occurrences) {
-        query.bindValue(QStringLiteral(":p1"), name);
-        query.bindValue(QStringLiteral(":p2"), occurrence.date);
-        query.bindValue(QStringLiteral(":p3"), occurrence.age);
-        query.bindValue(QStringLiteral(":p4"), occurrence.year);
-        query.bindValue(QStringLiteral(":p5"), occurrence.weekday);
-        Execute(query);
+        ADOQuery2.SetParam(QStringLiteral("p1"), name);
+        ADOQuery2.SetParam(QStringLiteral("p2"), occurrence.date);
+        ADOQuery2.SetParam(QStringLiteral("p3"), occurrence.age);
+        ADOQuery2.SetParam(QStringLiteral("p4"), occurrence.year);
+        ADOQuery2.SetParam(QStringLiteral("p5"), occurrence.weekday);
+        ADOQuery2.ExecSQL();
     }
 }
 
 } // namespace
-
-BirthdayStoreError::BirthdayStoreError(const QString& message)
-    : std::runtime_error(message.toStdString())
-{
-}
-
-QString BirthdayStoreError::message() const
-{
-    return QString::fromUtf8(what());
-}
 
 std::optional<QString> PictureFileProblem(const QString& path)
 {
@@ -139,20 +88,21 @@ std::optional<QString> PictureFileProblem(const QString& path)
 QByteArray ReadPictureFile(const QString& path)
 {
     if (const auto problem = PictureFileProblem(path))
-        throw BirthdayStoreError(*problem);
+        throw TStoreError(*problem);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BirthdayStoreError(UnreadablePicture(path, file.errorString()));
-    // Read no more than the limit allows, even if the file grew meanwhile.
+        throw TStoreError(UnreadablePicture(path, file.errorString()));
+    // Never more than the limit, even if the file has grown since.
     QByteArray bytes = file.read(MaxPictureBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw BirthdayStoreError(UnreadablePicture(path, file.errorString()));
+        throw TStoreError(UnreadablePicture(path, file.errorString()));
     if (bytes.size() > MaxPictureBytes)
-        throw BirthdayStoreError(PictureTooLarge(path));
+        throw TStoreError(PictureTooLarge(path));
     return bytes;
 }
 
-std::optional<BirthdayRefusal> RegisterBirthday(QSqlDatabase& db, const BirthdayEntries& entries)
+std::optional<BirthdayRefusal> RegisterBirthday(const BirthdayEntries& entries,
+                                                const QString& connectionName)
 {
     const QString name = entries.name.trimmed();
     if (name.isEmpty())
@@ -169,11 +119,12 @@ std::optional<BirthdayRefusal> RegisterBirthday(QSqlDatabase& db, const Birthday
     if (!yearCount)
         return Refuse("请输入正确的年数", BirthdayEntry::YearCount);
 
-    Transaction transaction(db);
-    if (NameRegistered(db, name))
+    TTransaction transaction(connectionName);
+    if (NameRegistered(name, connectionName))
         return Refuse("此姓名生日信息已经存在！", BirthdayEntry::Name);
-    InsertPerson(db, name, BirthdayStoredText(*birthday), entries.picturePath);
-    InsertOccurrences(db, name, FindBirthdayOccurrences(*birthday, currentYear, *yearCount));
+    StorePerson(name, BirthdayStoredText(*birthday), entries.picturePath, connectionName);
+    StoreOccurrences(name, FindBirthdayOccurrences(*birthday, currentYear, *yearCount),
+                     connectionName);
     transaction.Commit();
     return std::nullopt;
 }

@@ -1,14 +1,14 @@
 #pragma once
 // Registering a person: the checks of the entries, the duplicate check, and
 // the person with every occurrence of the lunar birthday stored in one
-// transaction on the given connection.
+// transaction on the program's connection.
+
+#include "ADOQuery.h"
 
 #include <QByteArray>
-#include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
-#include <stdexcept>
 
 namespace qh {
 
@@ -33,27 +33,21 @@ struct BirthdayRefusal {
     BirthdayEntry entry;
 };
 
-// A save that could not be completed (an unreadable picture, a database
-// error); nothing of it stays stored.
-class BirthdayStoreError : public std::runtime_error {
-public:
-    explicit BirthdayStoreError(const QString& message);
-    QString message() const;
-};
-
 // Checks the entries and, when they are sound and the name is not yet
 // registered, stores the person and the occurrences of the lunar birthday
 // around today's year. Answers the refusal of the first entry that is not
-// sound, nothing when the person was stored. Throws BirthdayStoreError when
-// the save fails midway; the transaction is then rolled back.
-std::optional<BirthdayRefusal> RegisterBirthday(QSqlDatabase& db, const BirthdayEntries& entries);
+// sound, nothing when the person was stored. Throws TStoreError when the
+// save fails midway (a database error, a picture that cannot be read); the
+// transaction is rolled back and nothing of the save stays stored.
+std::optional<BirthdayRefusal> RegisterBirthday(const BirthdayEntries& entries,
+                                                const QString& connectionName = ADOConName);
 
 // The text of a refusal for a picture file that cannot be used (missing,
 // unreadable or too large), or nothing when it can.
 std::optional<QString> PictureFileProblem(const QString& path);
 
-// The bytes of a picture file; throws BirthdayStoreError when the file can
-// no longer be used.
+// The bytes of a picture file; throws TStoreError when the file can no
+// longer be used.
 QByteArray ReadPictureFile(const QString& path);
 
 } // namespace qh

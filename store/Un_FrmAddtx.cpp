@@ -2,7 +2,7 @@
 
 #include "Artwork.h"
 #include "BirthdayRegistration.h"
-#include "Messages.h"
+#include "UGlobal.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -33,11 +33,6 @@ QFont SongFont(int pixelSize, bool bold = false)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
-}
-
-void ShowInfo(const QString& text)
-{
-    Messages().Show(text, QStringLiteral("系统提示"), MsgIcon::Information, MsgButtons::Ok);
 }
 
 QWidget* NewPanel(QWidget* parent, const char* name)
@@ -154,9 +149,10 @@ QString RunOpenPictureDialog(QWidget* parent)
 
 } // namespace
 
-TFrmAddtx::TFrmAddtx(QSqlDatabase db, ShowPersonBirthdaysFn showPersonBirthdays, QWidget* parent)
+TFrmAddtx::TFrmAddtx(ShowPersonBirthdaysFn showPersonBirthdays, QWidget* parent,
+                     const QString& connectionName)
     : TFrmMidShell(parent)
-    , FDb(std::move(db))
+    , FConnectionName(connectionName)
     , FShowPersonBirthdays(std::move(showPersonBirthdays))
 {
     setObjectName(QStringLiteral("FrmAddtx"));
@@ -204,7 +200,9 @@ void TFrmAddtx::BuildClientArea()
     FPanel1->setFixedHeight(41);
     FBitBtn1 = NewButton(FPanel1, "BitBtn1", QStringLiteral("保存"), QStyle::SP_DialogSaveButton, 120);
     FBitBtn2 = NewButton(FPanel1, "BitBtn2", QStringLiteral("退出"), QStyle::SP_DialogCloseButton, 248);
-    connect(FBitBtn1, &QPushButton::clicked, this, &TFrmAddtx::BitBtn1Click);
+    // A save that fails ends in the general error report, not in the event
+    // loop.
+    connect(FBitBtn1, &QPushButton::clicked, this, [this] { ReportErrors([this] { BitBtn1Click(); }); });
     connect(FBitBtn2, &QPushButton::clicked, this, &TFrmAddtx::BitBtn2Click);
 
     auto* column = new QVBoxLayout(client);
@@ -256,7 +254,8 @@ void TFrmAddtx::BuildInputArea()
     FSpeedButton1->setText(QStringLiteral("选择"));
     FSpeedButton1->setAutoRaise(true);
     FSpeedButton1->setGeometry(393, 126, 32, 22);
-    connect(FSpeedButton1, &QToolButton::clicked, this, &TFrmAddtx::SpeedButton1Click);
+    connect(FSpeedButton1, &QToolButton::clicked, this,
+            [this] { ReportErrors([this] { SpeedButton1Click(); }); });
 
     auto* frame = new QFrame(FPanel4);
     frame->setObjectName(QStringLiteral("Panel5"));
@@ -292,7 +291,7 @@ void TFrmAddtx::SpeedButton1Click()
     if (path.isEmpty())
         return;
     if (const auto problem = PictureFileProblem(path)) {
-        ShowInfo(*problem);
+        ShowInfoMessage(*problem);
         return;
     }
     // JPEG pictures and bitmaps are shown; other files are stored all the
@@ -301,7 +300,7 @@ void TFrmAddtx::SpeedButton1Click()
     if (extension == u"jpg" || extension == u"jpeg" || extension == u"bmp") {
         const QImage image = ReadPreview(path, FImage2->size(), false);
         if (image.isNull()) {
-            ShowInfo(QStringLiteral("无法识别图片文件，请选择其他图片：%1")
+            ShowInfoMessage(QStringLiteral("无法识别图片文件，请选择其他图片：%1")
                          .arg(QDir::toNativeSeparators(path)));
             return;
         }
@@ -313,10 +312,10 @@ void TFrmAddtx::SpeedButton1Click()
 
 void TFrmAddtx::BitBtn1Click()
 {
-    const auto refusal =
-        RegisterBirthday(FDb, {FEdit1->text(), FEdit2->text(), FEdit3->text(), FChosenPicture});
+    const auto refusal = RegisterBirthday(
+        {FEdit1->text(), FEdit2->text(), FEdit3->text(), FChosenPicture}, FConnectionName);
     if (refusal) {
-        ShowInfo(refusal->message);
+        ShowInfoMessage(refusal->message);
         switch (refusal->entry) {
         case BirthdayEntry::Name: FEdit1->setFocus(); break;
         case BirthdayEntry::Birthday: FEdit2->setFocus(); break;
@@ -324,7 +323,7 @@ void TFrmAddtx::BitBtn1Click()
         }
         return;
     }
-    ShowInfo(QStringLiteral("农历生日信息添加完毕"));
+    ShowInfoMessage(QStringLiteral("农历生日信息添加完毕"));
     if (FShowPersonBirthdays)
         FShowPersonBirthdays(QString());
     FEdit1->clear();

@@ -4,9 +4,9 @@
 // person and the days of the lunar birthday are stored, the main window's
 // lists refreshed, and the dialog stays open for the next person.
 
+#include "ADOQuery.h"
 #include "UFrmMidShell.h"
 
-#include <QSqlDatabase>
 #include <QString>
 
 #include <functional>
@@ -28,9 +28,10 @@ public:
     // Asks the user for a picture file; an empty path when cancelled.
     using PictureChooser = std::function<QString()>;
 
-    // Works on the birthday tables of db (the program's one connection).
-    TFrmAddtx(QSqlDatabase db, ShowPersonBirthdaysFn showPersonBirthdays,
-              QWidget* parent = nullptr);
+    // Opened modally, a new one for every command; works on the birthday
+    // tables of the named connection (the program's one connection).
+    explicit TFrmAddtx(ShowPersonBirthdaysFn showPersonBirthdays, QWidget* parent = nullptr,
+                       const QString& connectionName = ADOConName);
     ~TFrmAddtx() override;
 
     // Replaces the picture-file dialog (tests choose without one).
@@ -57,11 +58,12 @@ public:
     QLabel* Image2() const { return FImage2; }
 
 public slots:
-    // "选择": choose the picture stored with the next saves.
+    // "选择": choose the picture stored with the next saves. A file that
+    // cannot be used is refused with a message and changes nothing.
     void SpeedButton1Click();
     // "保存": check the entries and register the person. A save that fails
-    // midway stores nothing and throws BirthdayStoreError, which the
-    // application reports.
+    // midway stores nothing and throws TStoreError; pressed on the window,
+    // the error goes to the general error report.
     void BitBtn1Click();
     // "退出".
     void BitBtn2Click();
@@ -74,7 +76,7 @@ private:
     void BuildInputArea();
     QString ChoosePictureFile();
 
-    QSqlDatabase FDb;
+    QString FConnectionName;
     ShowPersonBirthdaysFn FShowPersonBirthdays;
     PictureChooser FPictureChooser;
     QString FChosenPicture;

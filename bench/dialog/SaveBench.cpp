@@ -64,8 +64,9 @@ void BenchSaves(int currentYear)
                 (void)size;
             });
             const auto save = Measure(20, [&](int i) {
-                qh::RegisterBirthday(db, {QStringLiteral("甲%1-%2").arg(years).arg(i),
-                                          QStringLiteral("1985-08-08"), count, {}});
+                qh::RegisterBirthday({QStringLiteral("甲%1-%2").arg(years).arg(i),
+                                      QStringLiteral("1985-08-08"), count, {}},
+                                     db.connectionName());
             });
             char label[64];
             std::snprintf(label, sizeof label, "  N = %3d: the walk alone", years);

@@ -5,8 +5,13 @@
 #include "Messages.h"
 #include "QtPrinters.h"
 #include "TestDatabase.h"
+#include "UGlobal.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QTimer>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -21,10 +26,21 @@ namespace {
 
 using test::TestDatabase;
 
+// Screenshots go to $QH_ARTEFACTS when set, else to the working folder
+// (the build folder under ctest).
+QString ArtefactPath(const QString& name)
+{
+    const QString folder = qEnvironmentVariableIsSet("QH_ARTEFACTS")
+                               ? qEnvironmentVariable("QH_ARTEFACTS")
+                               : QDir::currentPath();
+    return QDir(folder).filePath(name);
+}
+
 class FrmAddtxTest : public testing::Test {
 protected:
     FrmAddtxTest()
-        : dialog(database.db(), [this](const QString& name) { refreshes.append(name); })
+        : dialog([this](const QString& name) { refreshes.append(name); }, nullptr,
+                 database.connection())
     {
     }
 
@@ -139,10 +155,7 @@ TEST_F(FrmAddtxTest, LayoutAsDesigned)
     EXPECT_EQ(dialog.Edit1()->font().family(), "Noto Serif CJK SC");
     EXPECT_EQ(dialog.Edit1()->font().pixelSize(), 13);
 
-    const QString artefacts = qEnvironmentVariableIsSet("QH_ARTEFACTS")
-                                  ? qEnvironmentVariable("QH_ARTEFACTS")
-                                  : QDir::currentPath();
-    dialog.grab().save(QDir(artefacts).filePath(QStringLiteral("FrmAddtx.png")));
+    dialog.grab().save(ArtefactPath(QStringLiteral("FrmAddtx.png")));
 }
 
 // The widgets Tab visits, in order, starting from the name box.
@@ -366,6 +379,41 @@ TEST_F(FrmAddtxTest, PictureOf16MiBIsAccepted)
     EXPECT_EQ(dialog.ChosenPicture(), path);
 }
 
+// The picture-file dialog offers every format Qt reads and previews the
+// file under the cursor; cancelling it changes nothing.
+TEST_F(FrmAddtxTest, PictureDialogPreviewsEveryReadableFormat)
+{
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    const QString png = QDir(database.folder()).filePath(QStringLiteral("p.png"));
+    ASSERT_TRUE(image.save(png, "PNG"));
+    QStringList filters;
+    bool previewed = false;
+    QTimer::singleShot(0, [&] {
+        auto* fileDialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!fileDialog)
+            return;
+        filters = fileDialog->nameFilters();
+        fileDialog->setDirectory(database.folder());
+        fileDialog->selectFile(png);
+        emit fileDialog->currentChanged(png);
+        auto* preview = fileDialog->findChild<QLabel*>(QStringLiteral("OpenPictureDialogPreview"));
+        previewed = preview && !preview->pixmap().isNull();
+        fileDialog->grab().save(ArtefactPath(QStringLiteral("OpenPictureDialog.png")));
+        fileDialog->reject();
+    });
+
+    dialog.SpeedButton1Click();
+
+    ASSERT_FALSE(filters.isEmpty());
+    for (const QByteArray& format : QImageReader::supportedImageFormats())
+        EXPECT_TRUE(filters[0].contains(QStringLiteral("*.") + QString::fromLatin1(format)))
+            << format.constData();
+    EXPECT_TRUE(previewed);
+    EXPECT_EQ(dialog.ChosenPicture(), "");
+    EXPECT_EQ(dialog.Edit4()->text(), "");
+}
+
 TEST_F(FrmAddtxTest, CancelledChoiceChangesNothing)
 {
     const QString before = WriteJpeg(QStringLiteral("before.jpg"), Qt::green);
@@ -386,7 +434,7 @@ TEST_F(FrmAddtxTest, FailedSaveLeavesNothingAndCanBeRepeated)
         " begin select raise(abort, 'disk full'); end"));
     Enter(QStringLiteral("张三"), QStringLiteral("1985-08-08"));
 
-    EXPECT_THROW(dialog.BitBtn1Click(), BirthdayStoreError);
+    EXPECT_THROW(dialog.BitBtn1Click(), TStoreError);
     EXPECT_TRUE(messages.entries.isEmpty());
     EXPECT_TRUE(refreshes.isEmpty());
     EXPECT_TRUE(database.Persons().empty());
@@ -398,6 +446,25 @@ TEST_F(FrmAddtxTest, FailedSaveLeavesNothingAndCanBeRepeated)
     dialog.BitBtn1Click();
     EXPECT_EQ(messages.Texts(), QStringList{"农历生日信息添加完毕"});
     EXPECT_EQ(database.Persons().size(), 1u);
+}
+
+// Pressed on the window, a failing save ends in the general error report.
+TEST_F(FrmAddtxTest, FailedSaveGoesToTheGeneralErrorReport)
+{
+    database.Execute(QStringLiteral(
+        "create trigger fail_at_once after insert on tbl_nlbirthday"
+        " begin select raise(abort, 'disk full'); end"));
+    Enter(QStringLiteral("张三"), QStringLiteral("1985-08-08"));
+
+    dialog.BitBtn1()->click();
+
+    ASSERT_EQ(messages.entries.size(), 1);
+    EXPECT_EQ(messages.entries[0].caption, ApplicationTitle());
+    EXPECT_EQ(messages.entries[0].icon, MsgIcon::Critical);
+    EXPECT_TRUE(messages.entries[0].text.contains(QStringLiteral("disk full")))
+        << messages.entries[0].text.toStdString();
+    EXPECT_TRUE(database.Persons().empty());
+    EXPECT_TRUE(refreshes.isEmpty());
 }
 
 TEST_F(FrmAddtxTest, ExitEndsWithCancel)

@@ -2,6 +2,7 @@
 #include "Clock.h"
 #include "QtPrinters.h"
 #include "TestDatabase.h"
+#include "UGlobal.h"
 
 #include <QFile>
 
@@ -43,9 +44,9 @@ TEST_P(WorkedExamples, StoreThePersonAndEveryOccurrence)
     PinnedToday today(example.today);
     const QString name = QStringLiteral("张三");
 
-    ASSERT_EQ(RegisterBirthday(database.db(),
-                               {name, QString::fromUtf8(example.birthday),
-                                QString::fromUtf8(example.yearCount), {}}),
+    ASSERT_EQ(RegisterBirthday({name, QString::fromUtf8(example.birthday),
+                               QString::fromUtf8(example.yearCount), {}},
+                              database.connection()),
               std::nullopt);
 
     const auto persons = database.Persons();
@@ -133,17 +134,16 @@ TEST(Registration, FailureMidwayLeavesNothing)
                                   QStringLiteral("10"), {}};
 
     try {
-        RegisterBirthday(database.db(), entries);
+        RegisterBirthday(entries, database.connection());
         FAIL() << "the save should have failed";
-    } catch (const BirthdayStoreError& error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("disk full")))
-            << error.message().toStdString();
+    } catch (const TStoreError& error) {
+        EXPECT_TRUE(error.Text().contains(QStringLiteral("disk full"))) << error.what();
     }
     EXPECT_TRUE(database.Persons().empty());
     EXPECT_TRUE(database.Occurrences().empty());
 
     database.Execute(QStringLiteral("drop trigger fail_midway"));
-    EXPECT_EQ(RegisterBirthday(database.db(), entries), std::nullopt);
+    EXPECT_EQ(RegisterBirthday(entries, database.connection()), std::nullopt);
     EXPECT_EQ(database.Persons().size(), 1u);
     EXPECT_EQ(database.Occurrences().size(), 12u);
 }
@@ -160,8 +160,9 @@ TEST(Registration, StoresThePictureBytesAsReadAtSaving)
         file.write(bytes);
     }
 
-    ASSERT_EQ(RegisterBirthday(database.db(), {QStringLiteral("李四"), QStringLiteral("1985-08-08"),
-                                               QStringLiteral("1"), path}),
+    ASSERT_EQ(RegisterBirthday({QStringLiteral("李四"), QStringLiteral("1985-08-08"),
+                                QStringLiteral("1"), path},
+                               database.connection()),
               std::nullopt);
     const auto persons = database.Persons();
     ASSERT_EQ(persons.size(), 1u);
@@ -174,10 +175,10 @@ TEST(Registration, PictureGoneAtSavingLeavesNothing)
     PinnedToday today({2010, 6, 1});
     const QString path = database.folder() + QStringLiteral("/gone.jpg");
 
-    EXPECT_THROW(RegisterBirthday(database.db(), {QStringLiteral("李四"),
-                                                  QStringLiteral("1985-08-08"),
-                                                  QStringLiteral("10"), path}),
-                 BirthdayStoreError);
+    EXPECT_THROW(RegisterBirthday({QStringLiteral("李四"), QStringLiteral("1985-08-08"),
+                                   QStringLiteral("10"), path},
+                                  database.connection()),
+                 TStoreError);
     EXPECT_TRUE(database.Persons().empty());
     EXPECT_TRUE(database.Occurrences().empty());
 }

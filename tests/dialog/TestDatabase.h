@@ -32,6 +32,7 @@ public:
     TestDatabase& operator=(const TestDatabase&) = delete;
 
     QSqlDatabase& db() { return db_; }
+    const QString& connection() const { return connection_; }
     QString folder() const { return dir_.path(); }
     QString filePath() const { return dir_.filePath(QStringLiteral("qh.dll")); }
 
