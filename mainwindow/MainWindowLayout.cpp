@@ -1,6 +1,8 @@
 #include "MainWindowLayout.h"
 
 #include "Artwork.h"
+// The grid holds its query by a guarded pointer, which needs the whole class.
+#include "ADOQuery.h"
 #include "UDBGridEh.h"
 #include "USpinEdit.h"
 

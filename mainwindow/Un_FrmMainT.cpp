@@ -4,7 +4,6 @@
 #include "Clock.h"
 #include "ConverterSteps.h"
 #include "UGlobal.h"
-#include "Udm.h"
 #include "Un_FrmAddtx.h"
 #include "UBirthdayLists.h"
 #include "USpinEdit.h"
@@ -217,9 +216,7 @@ void TFrmMainT::OpenAddBirthdayDialog()
 {
     // A fresh dialog every time, so that its fields start empty. It refreshes
     // the lists itself after each save; its result is of no interest here.
-    const QSqlDatabase connection = FrmDM ? FrmDM->ADOCon() : QSqlDatabase();
-    TFrmAddtx FrmAddtx(connection, [this](const QString& name) { FBirthdayLists->ShowPersonBirthdays(name); },
-                       this);
+    TFrmAddtx FrmAddtx([this](const QString& name) { FBirthdayLists->ShowPersonBirthdays(name); }, this);
     FrmAddtx.exec();
 }
 
