@@ -1,0 +1,22 @@
+#pragma once
+// The application object: title, icon and message loop come from
+// QApplication; on top of it every event delivery is guarded, so that an
+// exception escaping a handler ends up in the general error report instead
+// of ending the program.
+
+#include <QApplication>
+
+namespace qh {
+
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+
+    // Sets the title the system shows for the application.
+    static void SetTitle(const QString& title);
+
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+} // namespace qh
