@@ -5,6 +5,7 @@
 // current row kept in step with the grid's, a right click that makes its
 // row current before the context menu opens, and a find box (Ctrl+F).
 
+#include "ADOQuery.h"
 #include "GridColumn.h"
 
 #include <QPointer>
@@ -16,7 +17,6 @@ class QMenu;
 
 namespace qh {
 
-class TADOQuery;
 class TSnapshotModel;
 class TTitleHeader;
 
