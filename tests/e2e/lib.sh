@@ -92,16 +92,12 @@ wait_ended() {
 
 # ---- Inside: windows ---------------------------------------------------------
 
-# The title the X display shows for a window of the program titled $1: the
-# application's name follows any other title.
-x_title() {
-    if [ "$1" = "$QH_TITLE" ]; then printf '%s' "$1"; else printf '%s — %s' "$1" "$QH_TITLE"; fi
-}
-
-# Visible windows titled exactly $1 (as the program titles them).
+# Visible windows titled exactly $1. The search reads WM_NAME, which holds
+# the window's own title; _NET_WM_NAME adds " — " and the application's
+# name to any title other than that name.
 windows_titled() {
     local title
-    title=$(x_title "$1" | sed 's/[].[^$*+?(){}|\\]/\\&/g')
+    title=$(printf '%s' "$1" | sed 's/[].[^$*+?(){}|\\]/\\&/g')
     xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null
 }
 
@@ -170,11 +166,40 @@ answer_box() {
         "$start"*) ;;
         *) fail "the message box says \"${BOX#*$'\t'}\", not \"$start…\"" ;;
     esac
-    wait_for 10 windows_titled "$caption" || fail "the message box \"$caption\" is not on the screen"
-    id=$(windows_titled "$caption" | tail -n1)
+    wait_for 10 box_window "$caption" || fail "the message box \"$caption\" is not on the screen"
+    id=$(box_window "$caption")
     [ -z "$shot" ] || shot_window "$id" "$shot"
     keys_to "$id" Return
     wait_for 10 eval "! window_is_visible $id" || fail "the message box \"$caption\" did not close on Return"
+}
+
+# The visible window of a message box captioned $1 (a general error report
+# bears the application's title, as the main window does).
+box_window() {
+    local id main
+    main=$(main_window) || true
+    for id in $(windows_titled "$1"); do
+        [ "$id" = "$main" ] || { echo "$id"; return 0; }
+    done
+    return 1
+}
+
+# answer_reports_until_ended SECONDS: answers the general error reports that
+# come up until the program ends; sets REPORTS to their number and STATUS
+# to the exit status. Fails when the program is still running by then.
+answer_reports_until_ended() {
+    local end=$((SECONDS + $1))
+    REPORTS=0
+    while kill -0 "$PID" 2>/dev/null; do
+        [ $SECONDS -lt $end ] || fail "the program is still running after the messages"
+        if message_box >/dev/null 2>&1; then
+            answer_box "$QH_TITLE" ""
+            REPORTS=$((REPORTS + 1))
+        else
+            sleep 0.2
+        fi
+    done
+    wait_ended "$PID" 1
 }
 
 window_is_visible() { xdotool search --onlyvisible --name '.' 2>/dev/null | grep -qx "$1"; }
