@@ -7,6 +7,7 @@
 
 QH_TITLE='青禾农历生日查询软件V1.0'
 QH_SCREEN='1280x1024x24'
+TAB=$'\t'
 # The main window's frame: panClient lies 6 in from the left edge and under
 # the 47 high caption strip. The dialog frame's caption strip is 35 high,
 # its status strip 22.

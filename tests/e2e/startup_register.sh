@@ -36,7 +36,7 @@ wait_for 20 main_window || fail "no main window with a sound register"
 wid=$(main_window)
 # The window is up once start-up is over; what the accessibility bus shows
 # of the program then must hold the main window and no message box.
-wait_for 10 eval 'window_texts 0 | grep -q "	$QH_TITLE\$"' || fail "the program is not on the accessibility bus"
+wait_for 10 eval 'window_texts 0 | grep -q "${TAB}$QH_TITLE\$"' || fail "the program is not on the accessibility bus"
 sleep 0.5
 no_message_box || fail "a message box at start-up: $(message_box)"
 say "sound register: window $wid up, no message box"
