@@ -140,6 +140,12 @@ keys_to() {
 
 # ---- Inside: what the windows say -------------------------------------------
 
+# Starts the accessibility bus (the first question to it does), so that
+# the program finds it from its first moment.
+start_accessibility_bus() {
+    wait_for 10 eval '"$WINDOW_TEXTS" $$ 0; [ $? != 2 ]' || fail "no accessibility bus"
+}
+
 # The program's windows as the accessibility bus shows them, DEPTH levels
 # deep: one "role<TAB>name" line per object, indented below its window.
 window_texts() { "$WINDOW_TEXTS" "$PID" "${1:-3}"; }

@@ -48,6 +48,7 @@ list_cells() {
 shows_in_list() { grep -qxF "$1${TAB}$2" <<<"$cells"; }
 
 start_trayer
+start_accessibility_bus
 start_program "$work/qhbirthday"
 wait_for 20 main_window || fail "no main window"
 wid=$(main_window)

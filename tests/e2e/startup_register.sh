@@ -29,6 +29,7 @@ elsewhere=$work/elsewhere
 failure_text=$'系统启动失败！，请联系青禾软件工作室\\n联系电话：'
 
 start_trayer
+start_accessibility_bus
 
 # ---- A sound empty register, started from an empty working folder -----------
 start_program "$work/sound/qhbirthday" "$elsewhere"
