@@ -51,7 +51,8 @@ on_virtual_display() {
     local status=0 session=()
     command -v dbus-run-session >/dev/null && session=(dbus-run-session --)
     mkdir -m 700 -p "$E2E_WORK/runtime"
-    XDG_RUNTIME_DIR="$E2E_WORK/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+    # Window titles are read in UTF-8, whatever the machine's locale.
+    LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$E2E_WORK/runtime" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
         timeout "$seconds" xvfb-run -a -s "-screen 0 $QH_SCREEN" \
         "${session[@]}" bash "$script" --inside "$@" || status=$?
     [ "$status" != 124 ] || printf 'e2e: FAILED: cut off after %s seconds\n' "$seconds" >&2
