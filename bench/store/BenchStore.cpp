@@ -6,21 +6,16 @@
 
 #include "ADOQuery.h"
 #include "Clock.h"
-#include "DbSchema.h"
+#include "LargeRegister.h"
 #include "Messages.h"
 #include "UBirthdayLists.h"
 #include "UDBGridEh.h"
 #include "Udm.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QImage>
 #include <QLabel>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -29,68 +24,9 @@
 
 namespace {
 
-const int Persons = 10000;
-const int BirthdaysEach = 20;
-const int FirstYear = 2016;
-
-QString Name(int i)
-{
-    static const QString surnames = QStringLiteral("赵钱孙李周吴郑王冯陈褚卫蒋沈韩杨朱秦尤许");
-    return surnames[i % surnames.size()] + QStringLiteral("某%1").arg(i, 5, 10, QLatin1Char('0'));
-}
-
-QByteArray Photo()
-{
-    QImage image(320, 240, QImage::Format_RGB32);
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7 + y) & 255, (y * 5) & 255, (x ^ y) & 255));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPG", 85);
-    return bytes;
-}
-
-void Fill(const QString& path, int pictures)
-{
-    QString error;
-    if (!qh::CreateDatabaseFile(path, &error))
-        qFatal("%s", qPrintable(error));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fill"));
-        db.setDatabaseName(path);
-        db.open();
-        db.transaction();
-        QSqlQuery person(db), birthday(db);
-        person.prepare(QStringLiteral("insert into tbl_nlbirthday(Buser,BNbirthday,pic) values(?,?,?)"));
-        birthday.prepare(QStringLiteral("insert into tbl_glbirthday(buser,bgbirthday,nl,nf,xq) values(?,?,?,?,?)"));
-        const QByteArray photo = Photo();
-        const QString weekdays[] = {"星期天", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"};
-        for (int i = 0; i < Persons; ++i) {
-            const int born = 1930 + i % 80;
-            person.addBindValue(Name(i));
-            person.addBindValue(QStringLiteral("%1-%2-%3").arg(born).arg(i % 12 + 1).arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
-            person.addBindValue(i < pictures ? QVariant(photo) : QVariant(QMetaType::fromType<QByteArray>()));
-            if (!person.exec())
-                qFatal("%s", qPrintable(person.lastError().text()));
-            for (int k = BirthdaysEach - 1; k >= 0; --k) { // latest first, as generated
-                const int year = FirstYear + k;
-                birthday.addBindValue(Name(i));
-                birthday.addBindValue(QStringLiteral("%1-%2-%3 ").arg(year).arg(i % 12 + 1, 2, 10, QLatin1Char('0'))
-                                          .arg(i % 28 + 1, 2, 10, QLatin1Char('0')));
-                birthday.addBindValue(year - born);
-                birthday.addBindValue(year);
-                birthday.addBindValue(weekdays[(i + k) % 7]);
-                if (!birthday.exec())
-                    qFatal("%s", qPrintable(birthday.lastError().text()));
-            }
-        }
-        db.commit();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("fill"));
-}
+using qh::bench::LargeRegisterName;
+const int Persons = qh::bench::LargeRegisterPersons;
+const int BirthdaysEach = qh::bench::LargeRegisterBirthdaysEach;
 
 struct Figures {
     double min, median, max;
@@ -132,7 +68,7 @@ int main(int argc, char** argv)
     QTemporaryDir folder;
     QElapsedTimer clock;
     clock.start();
-    Fill(folder.filePath(QStringLiteral("qh.dll")), pictures);
+    qh::bench::FillLargeRegister(folder.filePath(QStringLiteral("qh.dll")), pictures);
     std::printf("register: %d persons (%d with a photo), %d birthdays, written in %.1f s, %.1f MB\n", Persons,
                 pictures, Persons * BirthdaysEach, clock.elapsed() / 1000.0,
                 QFileInfo(folder.filePath(QStringLiteral("qh.dll"))).size() / 1048576.0);
@@ -160,10 +96,10 @@ int main(int argc, char** argv)
 
     const int runs = 50;
     Print("ShowPersonBirthdays(name), persons list open", runs,
-          Measure(runs, [&](int run) { lists.ShowPersonBirthdays(Name(run * 197 % Persons)); }));
+          Measure(runs, [&](int run) { lists.ShowPersonBirthdays(LargeRegisterName(run * 197 % Persons)); }));
     if (pictures > 0)
         Print("ShowPersonBirthdays(name) of a person with a photo", runs,
-              Measure(runs, [&](int run) { lists.ShowPersonBirthdays(Name(run % pictures)); }));
+              Measure(runs, [&](int run) { lists.ShowPersonBirthdays(LargeRegisterName(run % pictures)); }));
     Print("ShowPersonBirthdays(\"\"), persons list re-read", 10,
           Measure(10, [&](int) { lists.ShowPersonBirthdays(QString()); }));
     Print("click on a person (DBGridEh2CellClick)", runs, Measure(runs, [&](int run) {
