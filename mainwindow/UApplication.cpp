@@ -2,9 +2,15 @@
 
 #include "UGlobal.h"
 
+#include <QLibraryInfo>
+
 namespace qh {
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    if (FQtTexts.load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&FQtTexts);
+}
 
 void TApplication::SetTitle(const QString& title)
 {

@@ -5,6 +5,7 @@
 // of ending the program.
 
 #include <QApplication>
+#include <QTranslator>
 
 namespace qh {
 
@@ -17,6 +18,11 @@ public:
     static void SetTitle(const QString& title);
 
     bool notify(QObject* receiver, QEvent* event) override;
+
+private:
+    // Qt's own texts (message-box buttons, the file dialog) in Chinese,
+    // like the rest of the program, whatever the user's locale.
+    QTranslator FQtTexts;
 };
 
 } // namespace qh

@@ -69,3 +69,19 @@ TEST(ErrorReport, AnythingElseThrownIsReportedToo)
 
 } // namespace
 } // namespace qh
+
+namespace qh {
+namespace {
+
+// Qt's own texts, such as the Yes and No of a question box, are Chinese
+// like the rest of the program, whatever the machine's locale.
+TEST(ApplicationTexts, QtsOwnButtonTextsAreChinese)
+{
+    const QString yes = QCoreApplication::translate("QPlatformTheme", "&Yes");
+    const QString no = QCoreApplication::translate("QPlatformTheme", "&No");
+    EXPECT_TRUE(yes.contains(QStringLiteral("是"))) << yes.toStdString();
+    EXPECT_TRUE(no.contains(QStringLiteral("否"))) << no.toStdString();
+}
+
+} // namespace
+} // namespace qh
