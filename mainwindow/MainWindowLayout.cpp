@@ -4,6 +4,7 @@
 // The grid holds its query by a guarded pointer, which needs the whole class.
 #include "ADOQuery.h"
 #include "UDBGridEh.h"
+#include "UGlobal.h"
 #include "USpinEdit.h"
 
 #include <QCheckBox>
@@ -206,14 +207,6 @@ void BuildConverterPanels(TMainControls& c, QWidget* panClient)
 }
 
 } // namespace
-
-QFont SongTi(int pixelSize, bool bold)
-{
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
 
 void SetTextColor(QWidget* widget, const QColor& color)
 {

@@ -3,7 +3,6 @@
 // colours and pictures, each control named after its designer name.
 
 #include <QColor>
-#include <QFont>
 #include <QString>
 
 class QCheckBox;
@@ -17,9 +16,6 @@ namespace qh {
 
 class TDBGridEh;
 class TSpinEdit;
-
-// 宋体 at a pixel size.
-QFont SongTi(int pixelSize, bool bold = false);
 
 inline const QColor Maroon(128, 0, 0);
 inline const QColor FeastRed(255, 0, 0);

@@ -3,6 +3,7 @@
 #include "ADOQuery.h"
 #include "GridTitleHeader.h"
 #include "SnapshotModel.h"
+#include "UGlobal.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -13,9 +14,7 @@ namespace qh {
 
 QFont ListFont()
 {
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setPixelSize(13);
-    return font;
+    return SongTi(13);
 }
 
 TDBGridEh::TDBGridEh(QWidget* parent)

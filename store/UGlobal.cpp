@@ -14,6 +14,14 @@ const QString& ApplicationTitle()
     return title;
 }
 
+QFont SongTi(int pixelSize, bool bold)
+{
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
 void ResetProgramState()
 {
     Configuration = TConfiguration();

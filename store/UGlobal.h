@@ -3,6 +3,7 @@
 // start-up, the start-up state, the information message and the general
 // error report that every handler's uncaught error ends in.
 
+#include <QFont>
 #include <QString>
 #include <functional>
 #include <stdexcept>
@@ -13,6 +14,9 @@ namespace qh {
 // The application title: caption of the general error report and of plain
 // messages, the title label and the notification-area tip.
 const QString& ApplicationTitle();
+
+// 宋体, the typeface of every window, at a pixel size.
+QFont SongTi(int pixelSize, bool bold = false);
 
 // The values of "qhconfig.ini". They are kept for the whole run; nothing in
 // the program acts on them.

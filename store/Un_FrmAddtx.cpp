@@ -27,14 +27,6 @@ constexpr int DesignHeight = 348;
 const QColor ClientColor(0xE0, 0xE0, 0xE0);
 const QColor HintColor(0x80, 0x80, 0x80);
 
-QFont SongFont(int pixelSize, bool bold = false)
-{
-    QFont font(QStringLiteral("Noto Serif CJK SC"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
 QWidget* NewPanel(QWidget* parent, const char* name)
 {
     auto* panel = new QWidget(parent);
@@ -158,10 +150,10 @@ TFrmAddtx::TFrmAddtx(ShowPersonBirthdaysFn showPersonBirthdays, QWidget* parent,
     setObjectName(QStringLiteral("FrmAddtx"));
     setWindowTitle(QStringLiteral("添加生日信息"));
     setWindowModality(Qt::ApplicationModal);
-    setFont(SongFont(13));
+    setFont(SongTi(13));
 
     FLabel1 = NewLabel(panTop(), "Label1", QStringLiteral("添加生日信息"), 16, 11);
-    FLabel1->setFont(SongFont(16, true));
+    FLabel1->setFont(SongTi(16, true));
     FLabel1->setStyleSheet(QStringLiteral("color: white;"));
     FLabel1->adjustSize();
     FLabel1->raise();
