@@ -1,8 +1,6 @@
 #include "MainWindowLayout.h"
 
 #include "Artwork.h"
-// The grid holds its query by a guarded pointer, which needs the whole class.
-#include "ADOQuery.h"
 #include "UDBGridEh.h"
 #include "UGlobal.h"
 #include "USpinEdit.h"

@@ -10,7 +10,6 @@
 #include "UFrmShell.h"
 
 class QLabel;
-class QSqlDatabase;
 
 namespace qh {
 
