@@ -127,31 +127,42 @@ void TBirthdayLists::SetUpGrids()
 void TBirthdayLists::FormShow()
 {
     ReportErrors([this] {
-        query_jnglsr->SetSQL(Statements::BirthdaysOfYear);
-        query_jnglsr->SetParam(QStringLiteral("p"), CurrentYearText());
-        query_jnglsr->Open();
-        ShowPersonBirthdays(query_jnglsr->FieldAsString(NameField));
+        // This year's list is read once: its first person is the one shown.
+        OpenBirthdaysOfYear();
+        const QString first = query_jnglsr->FieldAsString(NameField);
+        OpenPersons(first);
+        ShowPerson(first);
     });
 }
 
 void TBirthdayLists::ShowPersonBirthdays(const QString& Name)
 {
-    if (Name.isEmpty())
+    OpenPersons(Name);
+    OpenBirthdaysOfYear();
+    ShowPerson(Name.isEmpty() ? query_jnglsr->FieldAsString(NameField) : Name);
+}
+
+void TBirthdayLists::OpenPersons(const QString& name)
+{
+    if (name.isEmpty())
         query_nlbirthday->Requery();
     else
         query_nlbirthday->Open();
+}
 
+void TBirthdayLists::OpenBirthdaysOfYear()
+{
     query_jnglsr->SetSQL(Statements::BirthdaysOfYear);
     query_jnglsr->SetParam(QStringLiteral("p"), CurrentYearText());
     query_jnglsr->Open();
+}
 
-    const QString chosen = Name.isEmpty() ? query_jnglsr->FieldAsString(NameField) : Name;
-
+void TBirthdayLists::ShowPerson(const QString& name)
+{
     query_all->SetSQL(Statements::BirthdaysOfPerson);
-    query_all->SetParam(QStringLiteral("p"), chosen);
+    query_all->SetParam(QStringLiteral("p"), name);
     query_all->Open();
-
-    ShowPicture(chosen);
+    ShowPicture(name);
 }
 
 void TBirthdayLists::ShowPicture(const QString& name)

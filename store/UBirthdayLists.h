@@ -57,6 +57,12 @@ public:
 
 private:
     void SetUpGrids();
+    // The persons list: re-read when `name` is empty, else opened when not
+    // open yet.
+    void OpenPersons(const QString& name);
+    void OpenBirthdaysOfYear();
+    // The person's list and picture.
+    void ShowPerson(const QString& name);
     void ShowPicture(const QString& name);
     void DeletePerson(const QString& name);
 
