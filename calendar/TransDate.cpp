@@ -392,12 +392,7 @@ void TTransDate::SetDate(TDateTime Value)
     FDate = Value;
     DateToLunar(*FLunarDate, Value);
     FLunarDate->Recalc();
-    int y = 0, m = 0, d = 0;
-    DecodeDate(FDate, y, m, d);
-    FMaxMonthDays = DaysInMonth(y, m);
-    UpdateWeek();
-    CalcFeast();
-    Change();
+    DateMoved();
 }
 
 void TTransDate::SetLunarDate(const TLunarDate& Value)
@@ -413,10 +408,15 @@ void TTransDate::SetLunarDate(const TLunarDate& Value)
     held.FlDay = Value.FlDay;
     held.FFlagLeapMonth = Value.FFlagLeapMonth;
     FDate = date;
+    held.Recalc();
+    DateMoved();
+}
+
+void TTransDate::DateMoved()
+{
     int y = 0, m = 0, d = 0;
     DecodeDate(FDate, y, m, d);
     FMaxMonthDays = DaysInMonth(y, m);
-    held.Recalc();
     UpdateWeek();
     CalcFeast();
     Change();

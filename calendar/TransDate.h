@@ -219,6 +219,9 @@ private:
     bool FBookOfChanges = false;
 
     void HookLunarDate();
+    // After Date was set with its lunar date: month length, weekday,
+    // festivals, announcement.
+    void DateMoved();
 };
 
 // ---- Stored layouts -----------------------------------------------------------
