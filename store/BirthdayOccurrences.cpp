@@ -103,11 +103,7 @@ std::vector<BirthdayOccurrence> FindBirthdayOccurrences(const CivilDate& birthda
         const auto lunar = LunarFromSolar(year, month, day);
         if (!lunar || lunar->month != birthday.month || lunar->day != birthday.day)
             continue;
-        found.push_back({QStringLiteral("%1-%2-%3 ")
-                             .arg(year, 4, 10, QChar(u'0'))
-                             .arg(month, 2, 10, QChar(u'0'))
-                             .arg(day, 2, 10, QChar(u'0')),
-                         year - birthday.year, year,
+        found.push_back({QString::fromStdString(FormatIsoDate(date)) + u' ', year - birthday.year, year,
                          QString::fromUtf8(WeekDayNames[DayOfWeek(date) - 1])});
     }
     return found;
