@@ -375,7 +375,6 @@ TTransDate::TTransDate()
 {
     FISO8601 = false;
     SetDate(std::clamp(TodayDayNumber(), FirstConvertibleDate, LastConvertibleDate));
-    FDateLabels = {"年", "月", "日", "闰"};
     HookLunarDate();
     SetBookOfChanges(false);
 }
@@ -506,10 +505,10 @@ std::string TTransDate::GetConstellation() const
 std::string TTransDate::GetLunarDateText() const
 {
     const TLunarDate& ld = *FLunarDate;
-    std::string text = std::to_string(ld.lYear()) + FDateLabels[0] + ' ';
+    std::string text = std::to_string(ld.lYear()) + "年 ";
     if (ld.FlagLeapMonth())
-        text += FDateLabels[3];
-    text += std::to_string(ld.lMonth()) + FDateLabels[1] + ' ' + std::to_string(ld.lDay()) + FDateLabels[2];
+        text += "闰";
+    text += std::to_string(ld.lMonth()) + "月 " + std::to_string(ld.lDay()) + "日";
     return text;
 }
 

@@ -9,7 +9,6 @@
 #include "DayNumber.h"
 #include "TransDateConst.h"
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -214,7 +213,6 @@ private:
     std::int32_t FWeek = 0;
     std::unique_ptr<TLunarDate> FLunarDate;
     std::int32_t FMaxMonthDays = 0;
-    std::array<std::string, 4> FDateLabels;
     std::string FFeast;
     bool FBookOfChanges = false;
 
