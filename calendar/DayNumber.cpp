@@ -34,13 +34,13 @@ void CivilFromDays(long long z, int& year, int& month, int& day)
 
 const long long DayZero = DaysFromCivil(1899, 12, 30);
 
+} // namespace
+
 int PositiveMod(long long value, int divisor)
 {
     const int r = static_cast<int>(value % divisor);
     return r < 0 ? r + divisor : r;
 }
-
-} // namespace
 
 int WholeDays(TDateTime date)
 {

@@ -17,6 +17,10 @@ inline constexpr TDateTime LastConvertibleDate = 57379;
 // The whole-day part of a date (a time of day is ignored).
 int WholeDays(TDateTime date);
 
+// The remainder of value / divisor in 0 .. divisor - 1, also for negative
+// values (weekdays and the sexagenary cycles count back before 1900).
+int PositiveMod(long long value, int divisor);
+
 // True when the whole day of the date lies in the convertible span.
 bool IsConvertibleDate(TDateTime date);
 

@@ -18,12 +18,6 @@ constexpr int YearBeforeTables = FirstYear - 1;
 // Both halves of LunarMonthLengths for a month outside the tables.
 constexpr int DaysOfUnknownYear = 30 * MonthsPerYear;
 
-int Mod(long long value, int divisor)
-{
-    const int r = static_cast<int>(value % divisor);
-    return r < 0 ? r + divisor : r;
-}
-
 bool InTableYears(std::int32_t year)
 {
     return year >= FirstYear && year <= LastYear;
@@ -67,8 +61,8 @@ bool InSolarTermYears(int year)
 
 std::string SexagenaryName(long long count, int stemOffset, int branchOffset)
 {
-    std::string name(HeavenlyStems[Mod(count + stemOffset, 10)]);
-    name += EarthlyBranches[Mod(count + branchOffset, 12)];
+    std::string name(HeavenlyStems[PositiveMod(count + stemOffset, 10)]);
+    name += EarthlyBranches[PositiveMod(count + branchOffset, 12)];
     return name;
 }
 
@@ -340,7 +334,7 @@ void TLunarDate::UpdateTexts()
     }
     FcMonth = SexagenaryName(monthCount, MonthStemOffset, MonthBranchOffset);
     FcYear = SexagenaryName(year, YearStemOffset, YearBranchOffset);
-    FAnimalYear = AnimalNames[Mod(year + YearBranchOffset, 12)];
+    FAnimalYear = AnimalNames[PositiveMod(year + YearBranchOffset, 12)];
 
     const std::int32_t term = GetSolarTermIndex(t);
     FSolarTerm = term >= 0 ? std::string(SolarTermNames[term]) : std::string();

@@ -39,20 +39,12 @@ constexpr int LeapLeft = 284;
 constexpr int LeapWidth = 46;
 constexpr int FeastWidth = SideLeft + SideWidth - FieldLeft;
 
-void Fill(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QWidget* NewPanel(QWidget* parent, const char* name, const QRect& geometry, const QColor& colour)
 {
     auto* panel = new QWidget(parent);
     panel->setObjectName(QString::fromLatin1(name));
     panel->setGeometry(geometry);
-    Fill(panel, colour);
+    FillBackground(panel, colour);
     return panel;
 }
 
@@ -115,7 +107,7 @@ QGroupBox* NewGroupBox(QWidget* parent, const char* name, const QString& caption
     auto* group = new QGroupBox(caption, parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
-    Fill(group, PanelColour);
+    FillBackground(group, PanelColour);
     SetTextColor(group, Navy);
     return group;
 }

@@ -2,6 +2,9 @@
 
 #include "Messages.h"
 
+#include <QPalette>
+#include <QWidget>
+
 namespace qh {
 
 TConfiguration Configuration;
@@ -20,6 +23,14 @@ QFont SongTi(int pixelSize, bool bold)
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
+}
+
+void FillBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 void ResetProgramState()

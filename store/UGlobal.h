@@ -5,6 +5,9 @@
 
 #include <QFont>
 #include <QString>
+
+class QColor;
+class QWidget;
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -17,6 +20,9 @@ const QString& ApplicationTitle();
 
 // 宋体, the typeface of every window, at a pixel size.
 QFont SongTi(int pixelSize, bool bold = false);
+
+// Gives a panel a plain background of the colour.
+void FillBackground(QWidget* widget, const QColor& colour);
 
 // The values of "qhconfig.ini". They are kept for the whole run; nothing in
 // the program acts on them.

@@ -34,14 +34,6 @@ QWidget* NewPanel(QWidget* parent, const char* name)
     return panel;
 }
 
-void Paint(QWidget* widget, const QColor& color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, color);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, int left, int top)
 {
     auto* label = new QLabel(text, parent);
@@ -171,11 +163,11 @@ TFrmAddtx::~TFrmAddtx() = default;
 void TFrmAddtx::BuildClientArea()
 {
     QWidget* client = panClient();
-    Paint(client, ClientColor);
+    FillBackground(client, ClientColor);
 
     FPanel6 = NewPanel(client, "Panel6");
     FPanel6->setFixedHeight(57);
-    Paint(FPanel6, Qt::white);
+    FillBackground(FPanel6, Qt::white);
     FLabel22 = new QLabel(QStringLiteral("添加农历生日信息"), FPanel6);
     FLabel22->setObjectName(QStringLiteral("Label22"));
     QFont heading(QStringLiteral("Noto Sans CJK SC"));
